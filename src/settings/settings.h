@@ -29,7 +29,7 @@ struct Settings {
     bool FullClickThrough = false;
     bool AlwaysOnTop = true;
     bool RunAsAdmin = false;
-    float Scale = 1.0f;  // 0.5..2.0 after loading; stored in percent
+    float Scale = 1.0f;              // 0.5..2.0 after loading; stored in percent
     std::int32_t CoatTheme = 0;      // 0..5
     std::int32_t KeyboardTheme = 0;  // 0..2
     std::int32_t EyeTheme = 0;       // 0..6
@@ -37,4 +37,6 @@ struct Settings {
     std::string CustomKeyboard;      // same form
     std::int32_t PosX = kUnsetPosition;
     std::int32_t PosY = kUnsetPosition;
+
+    bool operator==(const Settings&) const = default;
 };
