@@ -11,7 +11,9 @@ bool IsIdentifierChar(std::uint32_t unit) {
     return (unit >= '0' && unit <= '9') || (unit >= 'a' && unit <= 'f');
 }
 
-std::int32_t AsSigned(std::uint32_t bits) { return static_cast<std::int32_t>(bits); }
+std::int32_t AsSigned(std::uint32_t bits) {
+    return static_cast<std::int32_t>(bits);
+}
 
 RegistryValue DwordValue(std::uint32_t bits) {
     return {RegistryType::Dword,

@@ -91,7 +91,9 @@ struct LoadCase {
     Settings expected;
 };
 
-void PrintTo(const LoadCase& c, std::ostream* os) { *os << c.what; }
+void PrintTo(const LoadCase& c, std::ostream* os) {
+    *os << c.what;
+}
 
 class SettingsLoadCaseTest : public testing::TestWithParam<LoadCase> {};
 
@@ -225,7 +227,9 @@ struct SaveCase {
     std::uint32_t expected;
 };
 
-void PrintTo(const SaveCase& c, std::ostream* os) { *os << c.what; }
+void PrintTo(const SaveCase& c, std::ostream* os) {
+    *os << c.what;
+}
 
 class SettingsSaveCaseTest : public testing::TestWithParam<SaveCase> {};
 
