@@ -1,0 +1,11 @@
+#pragma once
+
+// GDI+ headers use min and max unqualified, which NOMINMAX removes.
+#include <algorithm>
+#include <windows.h>
+#include <objidl.h>
+namespace Gdiplus {
+using std::max;
+using std::min;
+}  // namespace Gdiplus
+#include <gdiplus.h>
