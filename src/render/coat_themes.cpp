@@ -1,0 +1,182 @@
+#include "render/coat_themes.h"
+
+#include <algorithm>
+#include <string>
+
+#include "render/coat_marks.h"
+
+namespace {
+
+struct SlotColour {
+    SkinColor CoatPalette::*slot;
+    std::uint32_t rgb;
+    std::uint8_t alpha;
+};
+
+struct CoatRecipe {
+    std::string_view name;
+    CatBuild build;
+    HeadSurface headSurface;
+    float pawStagger;
+    std::array<SlotColour, 16> colours;
+    std::size_t colourCount;
+};
+
+using P = CoatPalette;
+
+constexpr std::array<CoatRecipe, kBuiltinCoatCount> kCoatRecipes{{
+    {"经典小黑猫",
+     CatBuild::standard,
+     HeadSurface::dome,
+     1.0f,
+     {{{&P::body, 0x161618, 255},
+       {&P::legs, 0x161618, 255},
+       {&P::paws, 0x161618, 255},
+       {&P::earOuter, 0x161618, 255},
+       {&P::tail, 0x161618, 255},
+       {&P::whiskers, 0xE0E6EB, 174},
+       {&P::crease, 0xD1EBE3, 194}}},
+     7},
+    {"挖煤暹罗猫",
+     CatBuild::sleek,
+     HeadSurface::dome,
+     1.0f,
+     {{{&P::body, 0xF6EFE4, 255},
+       {&P::bodyShade, 0xEADBC8, 255},
+       {&P::legs, 0x35261F, 255},
+       {&P::paws, 0x35261F, 255},
+       {&P::earOuter, 0x35261F, 255},
+       {&P::earInner, 0x5D463A, 255},
+       {&P::nose, 0x241714, 242},
+       {&P::mouth, 0xC7A88F, 140},
+       {&P::tail, 0x35261F, 255},
+       {&P::whiskers, 0x7A6353, 158},
+       {&P::crease, 0x8D7867, 138},
+       {&P::outline, 0xAD9680, 107},
+       {&P::points, 0x35261F, 255},
+       {&P::pointsMid, 0x6A5041, 255}}},
+     14},
+    {"美短（银虎斑加白）",
+     CatBuild::standard,
+     HeadSurface::plane,
+     0.0f,
+     {{{&P::body, 0xC2C5C1, 255},
+       {&P::belly, 0xF2EEE4, 255},
+       {&P::legs, 0xF2EEE4, 255},
+       {&P::paws, 0xF2EEE4, 255},
+       {&P::earOuter, 0xC2C5C1, 255},
+       {&P::tail, 0xC2C5C1, 255},
+       {&P::stripes, 0x55595A, 255},
+       {&P::whiskers, 0x8D8170, 174},
+       {&P::crease, 0x8B8171, 153}}},
+     9},
+    {"橘白猫",
+     CatBuild::standard,
+     HeadSurface::dome,
+     0.0f,
+     {{{&P::body, 0xF2EEE4, 255},
+       {&P::belly, 0xF2EEE4, 255},
+       {&P::legs, 0xF2EEE4, 255},
+       {&P::paws, 0xF2EEE4, 255},
+       {&P::earOuter, 0xD8AA73, 255},
+       {&P::tail, 0xD8AA73, 255},
+       {&P::stripes, 0xA57543, 255},
+       {&P::whiskers, 0x8D8170, 174},
+       {&P::crease, 0x8B8171, 153}}},
+     9},
+    {"呆猫",
+     CatBuild::standard,
+     HeadSurface::dome,
+     1.0f,
+     {{{&P::body, 0x4E5792, 255},
+       {&P::legs, 0xE3C99F, 255},
+       {&P::paws, 0xFFF1CD, 255},
+       {&P::earOuter, 0x555F9B, 255},
+       {&P::tail, 0x283157, 255},
+       {&P::whiskers, 0x8D8170, 174},
+       {&P::crease, 0x7C86BC, 155}}},
+     7},
+    {"狸花猫",
+     CatBuild::standard,
+     HeadSurface::dome,
+     1.0f,
+     {{{&P::body, 0xCAB495, 255},
+       {&P::legs, 0xAE987B, 255},
+       {&P::paws, 0xEFE7D5, 255},
+       {&P::earOuter, 0x675642, 255},
+       {&P::tail, 0xA38F75, 255},
+       {&P::whiskers, 0x685541, 174},
+       {&P::crease, 0x685541, 255}}},
+     7},
+}};
+
+CatSkin BuildCoat(std::size_t index) {
+    const CoatRecipe& recipe = kCoatRecipes[index];
+    CatSkin skin;
+    skin.id = "builtin:" + std::to_string(index);
+    skin.name = std::string(recipe.name);
+    skin.isBuiltin = true;
+    skin.shape.build = recipe.build;
+    skin.shape.pawStagger = recipe.pawStagger;
+    skin.headSurface = recipe.headSurface;
+    skin.idleLegs = false;
+    for (std::size_t i = 0; i < recipe.colourCount; ++i) {
+        const SlotColour& c = recipe.colours[i];
+        skin.palette.*(c.slot) = SkinColorFromRgb(c.rgb, c.alpha);
+    }
+    skin.marks = BuiltinCoatMarks(static_cast<int>(index));
+    return skin;
+}
+
+}  // namespace
+
+const std::array<EyeTheme, kEyeThemeCount> kEyeThemes{{
+    {"荧光黄绿", "Neon Chartreuse", 0xC9F240},
+    {"暹罗宝石蓝", "Siamese Ice Blue", 0xB0DAF2},
+    {"琥珀金瞳", "Warm Amber", 0xFAC238},
+    {"冰晶浅蓝", "Ice Cyan", 0x73EBF5},
+    {"柔和琥珀", "Soft Amber", 0xD9AD55},
+    {"淡金青绿", "Golden Hazel", 0xDAB257},
+    {"橄榄金", "Olive Gold", 0xBFB366},
+}};
+
+const std::array<CatSkin, kBuiltinCoatCount>& BuiltinCoats() {
+    static const std::array<CatSkin, kBuiltinCoatCount> coats{
+        BuildCoat(0), BuildCoat(1), BuildCoat(2), BuildCoat(3), BuildCoat(4), BuildCoat(5)};
+    return coats;
+}
+
+const CatSkin& BuiltinCoat(std::int32_t coatTheme) {
+    const std::int32_t index = std::clamp<std::int32_t>(coatTheme, 0, kBuiltinCoatCount - 1);
+    return BuiltinCoats()[static_cast<std::size_t>(index)];
+}
+
+const CatSkin& WornCatSkin(const Settings& settings, const CatSkin* imported) {
+    if (!settings.CustomSkin.empty() && imported != nullptr && imported->id == settings.CustomSkin)
+        return *imported;
+    return BuiltinCoat(settings.CoatTheme);
+}
+
+Argb EyeThemeColor(std::int32_t theme, std::uint8_t alpha) {
+    const std::size_t index = (theme >= 1 && theme <= 6) ? static_cast<std::size_t>(theme) : 0;
+    return (static_cast<Argb>(alpha) << 24) | kEyeThemes[index].iris;
+}
+
+Argb IrisColor(const CatSkin& skin, std::int32_t eyeTheme) {
+    if (skin.palette.iris.set) return ColorToArgb(skin.palette.iris);
+    return EyeThemeColor(eyeTheme, 255);
+}
+
+bool IsBuiltinCoat(const CatSkin& skin, int index) {
+    if (!skin.isBuiltin || index < 0 || index > 9) return false;
+    const char expected[] = {
+        'b', 'u', 'i', 'l', 't', 'i', 'n', ':', static_cast<char>('0' + index)};
+    return skin.id == std::string_view(expected, sizeof expected);
+}
+
+bool IsPlainDarkCoat(const CatSkin& skin) {
+    if (IsBuiltinCoat(skin, 0)) return true;
+    const CoatPalette& p = skin.palette;
+    return !p.points.set && !p.outline.set && !skin.idleLegs && skin.marks.empty() &&
+           skin.regions.empty() && Luma709(p.body) < 0.12;
+}

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+
+#include "render/color.h"
+#include "settings/settings.h"
+#include "skins/cat_skin.h"
+
+inline constexpr std::size_t kBuiltinCoatCount = 6;
+inline constexpr std::size_t kEyeThemeCount = 7;
+
+// The six built-in coats, built on first use and kept for the whole run.
+const std::array<CatSkin, kBuiltinCoatCount>& BuiltinCoats();
+// The built-in coat at index coatTheme, clamped to 0..5.
+const CatSkin& BuiltinCoat(std::int32_t coatTheme);
+
+// The worn cat skin: the imported skin named by CustomSkin when the caller
+// found it in the library (`imported`, may be null), else the built-in coat.
+const CatSkin& WornCatSkin(const Settings& settings, const CatSkin* imported);
+
+struct EyeTheme {
+    std::string_view nameZh;
+    std::string_view nameEn;
+    std::uint32_t iris;  // 0xRRGGBB
+};
+extern const std::array<EyeTheme, kEyeThemeCount> kEyeThemes;
+
+// Iris rgb of the eye theme with the given alpha; unknown themes give 0.
+Argb EyeThemeColor(std::int32_t theme, std::uint8_t alpha = 255);
+
+// Iris colour of a skin: its own iris slot when set, else the eye theme's.
+Argb IrisColor(const CatSkin& skin, std::int32_t eyeTheme);
+
+// True for a built-in record whose id is exactly "builtin:N". Imported skins
+// never pass, whatever their id text.
+bool IsBuiltinCoat(const CatSkin& skin, int index);
+
+// The dark coats whose arms, carried pose and alternative parts get a
+// lighter rim.
+bool IsPlainDarkCoat(const CatSkin& skin);

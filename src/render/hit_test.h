@@ -1,0 +1,23 @@
+#pragma once
+
+#include <cstdint>
+
+#include "pet/pet_update.h"
+#include "render/geometry.h"
+
+struct CatSkin;
+struct PetState;
+struct Settings;
+
+// What lies under a Stage point.
+enum class PetHit : std::int32_t { nothing = 0, head = 1, body = 2 };
+
+// 0 nothing (clicks pass through), 1 the head (petting), 2 the rest of the
+// cat or its desk. The head is where the renderer draws it this frame,
+// including the sleep droop and the dizzy fall.
+PetHit HitTestPet(Vec2 stagePoint, const PetState& pet, const CatSkin& skin);
+
+// The Stage point under a screen cursor for the window rectangle: the
+// inverse of the renderer's rotation (with its shrink) and mirror.
+Vec2 ScreenToStage(std::int32_t cursorX, std::int32_t cursorY, const PetRect& window,
+                   const Settings& settings);
