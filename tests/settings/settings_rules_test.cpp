@@ -1,5 +1,7 @@
 #include "settings/settings_rules.h"
 
+#include "settings_printer.h"
+
 #include <gtest/gtest.h>
 
 #include <map>
@@ -7,19 +9,6 @@
 #include <string>
 #include <utility>
 #include <vector>
-
-void PrintTo(const Settings& s, std::ostream* os) {
-    *os << "{badges " << s.ShowKeyBadges << s.ShowMouseBadges << s.ShowKeyLegends << " eggs "
-        << s.FootEasterEgg << s.TailEasterEgg << " marquee " << s.KeyboardMarquee << " obs "
-        << s.OBSCaptureMode << "/" << s.OBSHideDesktop << " autohide " << s.AutoHideFullscreen
-        << " tablet " << s.TabletMode << " flip " << s.FlipHorizontal << " rot "
-        << s.RotationDegrees << " outline " << s.WhiteOutline << " anger " << s.EnableAnger
-        << " english " << s.LanguageEnglish << " edit " << s.editMode << " pet " << s.PetInteraction
-        << " fullclick " << s.FullClickThrough << " top " << s.AlwaysOnTop << " admin "
-        << s.RunAsAdmin << " scale " << s.Scale << " themes " << s.CoatTheme << "/"
-        << s.KeyboardTheme << "/" << s.EyeTheme << " skin '" << s.CustomSkin << "' kb '"
-        << s.CustomKeyboard << "' pos " << s.PosX << "," << s.PosY << "}";
-}
 
 namespace {
 

@@ -1,0 +1,82 @@
+#include "settings/settings_store_win32.h"
+
+#include <windows.h>
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "settings/settings_rules.h"
+
+static_assert(static_cast<DWORD>(RegistryType::String) == REG_SZ);
+static_assert(static_cast<DWORD>(RegistryType::ExpandString) == REG_EXPAND_SZ);
+static_assert(static_cast<DWORD>(RegistryType::Binary) == REG_BINARY);
+static_assert(static_cast<DWORD>(RegistryType::Dword) == REG_DWORD);
+static_assert(static_cast<DWORD>(RegistryType::MultiString) == REG_MULTI_SZ);
+static_assert(static_cast<DWORD>(RegistryType::Qword) == REG_QWORD);
+
+namespace {
+
+class RegistryKey {
+public:
+    RegistryKey() = default;
+    RegistryKey(const RegistryKey&) = delete;
+    RegistryKey& operator=(const RegistryKey&) = delete;
+    ~RegistryKey() { Close(); }
+
+    HKEY* Out() { return &key_; }
+    HKEY Get() const { return key_; }
+
+    LSTATUS Close() {
+        if (!key_) return ERROR_SUCCESS;
+        const LSTATUS result = RegCloseKey(key_);
+        key_ = nullptr;
+        return result;
+    }
+
+private:
+    HKEY key_ = nullptr;
+};
+
+// Value names are ASCII.
+std::wstring Wide(std::string_view name) {
+    return std::wstring(name.begin(), name.end());
+}
+
+// Larger than any value a setting is read from; bigger values count as absent.
+constexpr DWORD kReadBufferBytes = 64;
+
+std::optional<RegistryValue> ReadValue(HKEY key, std::string_view name) {
+    BYTE buffer[kReadBufferBytes] = {};
+    DWORD type = REG_NONE;
+    DWORD size = sizeof buffer;
+    if (RegQueryValueExW(key, Wide(name).c_str(), nullptr, &type, buffer, &size) != ERROR_SUCCESS)
+        return std::nullopt;
+    if (size > sizeof buffer) return std::nullopt;
+    return RegistryValue{static_cast<RegistryType>(type),
+                         std::vector<std::uint8_t>(buffer, buffer + size)};
+}
+
+}  // namespace
+
+void Load(Settings& settings) {
+    RegistryKey key;
+    if (RegOpenKeyExW(HKEY_CURRENT_USER, kSettingsKeyPath, 0, KEY_QUERY_VALUE, key.Out()) !=
+        ERROR_SUCCESS)
+        return;
+    ApplyStoredSettings(settings,
+                        [&key](std::string_view name) { return ReadValue(key.Get(), name); });
+}
+
+long Save(const Settings& settings) {
+    RegistryKey key;
+    const LSTATUS opened = RegCreateKeyExW(HKEY_CURRENT_USER, kSettingsKeyPath, 0, nullptr, 0,
+                                           KEY_SET_VALUE, nullptr, key.Out(), nullptr);
+    if (opened != ERROR_SUCCESS) return opened;
+    for (const RegistryWrite& write : SettingsWrites(settings)) {
+        const RegistryValue& v = write.value;
+        RegSetValueExW(key.Get(), Wide(write.name).c_str(), 0, static_cast<DWORD>(v.type),
+                       v.data.data(), static_cast<DWORD>(v.data.size()));
+    }
+    return key.Close();
+}
