@@ -5,7 +5,7 @@
 #include <cmath>
 #include <map>
 
-#include "input/physical_key_printer.h"
+#include "../input/physical_key_printer.h"
 
 namespace {
 

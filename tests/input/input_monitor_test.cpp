@@ -6,7 +6,7 @@
 #include <utility>
 #include <vector>
 
-#include "input/physical_key_printer.h"
+#include "physical_key_printer.h"
 #include "input/virtual_keys.h"
 
 namespace {

@@ -4,7 +4,7 @@
 
 #include <set>
 
-#include "input/physical_key_printer.h"
+#include "physical_key_printer.h"
 #include "input/virtual_keys.h"
 
 namespace {
