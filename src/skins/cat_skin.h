@@ -40,6 +40,7 @@ struct CoatPaletteSlot {
 
 inline constexpr std::size_t kCoatPaletteSlotCount = 19;
 
+// clang-format off
 inline constexpr std::array<CoatPaletteSlot, kCoatPaletteSlotCount> kCoatPaletteSlots{{
     {"body", &CoatPalette::body},
     {"bodyShade", &CoatPalette::bodyShade},
@@ -61,6 +62,7 @@ inline constexpr std::array<CoatPaletteSlot, kCoatPaletteSlotCount> kCoatPalette
     {"points", &CoatPalette::points},
     {"pointsMid", &CoatPalette::pointsMid},
 }};
+// clang-format on
 
 enum class CatBuild : std::int32_t { standard = 0, sleek = 1 };
 
@@ -78,7 +80,14 @@ struct CatShape {
 
 // The part of the cat a region or mark is painted on, which is also the
 // coordinate space of its points.
-enum class RegionSpace : std::int32_t { head = 0, skull = 1, body = 2, tail = 3, leftEar = 4, rightEar = 5 };
+enum class RegionSpace : std::int32_t {
+    head = 0,
+    skull = 1,
+    body = 2,
+    tail = 3,
+    leftEar = 4,
+    rightEar = 5
+};
 
 enum class StickerAnchor : std::int32_t { headTop = 0, face = 1, neck = 2, tailTip = 3 };
 
@@ -146,9 +155,9 @@ struct CatSkin {
     std::vector<SkinMark> marks;      // at most 256
     CatShape shape;
     HeadSurface headSurface = HeadSurface::dome;
-    std::int32_t renderStyle = 0;  // 1: the alternative drawing of the scene
-    std::int32_t typingStyle = 0;  // 1: the alternative typing motion
-    bool idleLegs = true;          // "legs" true, "chest" false
+    std::int32_t renderStyle = 0;             // 1: the alternative drawing of the scene
+    std::int32_t typingStyle = 0;             // 1: the alternative typing motion
+    bool idleLegs = true;                     // "legs" true, "chest" false
     std::vector<SkinDecoration> decorations;  // at most 8
     std::vector<std::uint8_t> previewPng;     // at most 512 KB, or empty
 };
