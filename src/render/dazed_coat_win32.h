@@ -1,0 +1,14 @@
+#pragma once
+
+#include "render/canvas_win32.h"
+
+struct PetState;
+
+// The "Dazed Cat" coat's own figure: lap, shirt, feet and round head.
+void DrawDazedBody(Canvas& canvas, float bodyX, float bodyY, Vec2 headCentre, const PetState& pet);
+// One of its ears, inside the head frame the caller set up.
+void DrawDazedEar(Canvas& canvas, int side, float yaw, float pitch, float droop, float flick);
+// One foot or paw ellipse with its vertical gradient and rim.
+void DrawDazedFoot(Canvas& canvas, float x, float y, float w, float h);
+// The kitchen knife behind the cat, at the body anchor.
+void DrawKnifeProp(Canvas& canvas, float bodyX, float bodyY, const PetState& pet);

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// Command line of the snapshot tool.
+struct SnapshotOptions {
+    std::string out;
+    float scale = 1.0f;
+    float rotation = 0.0f;
+    bool flip = false;
+    std::int32_t coat = 0;
+    std::int32_t eyes = 0;
+    std::int32_t keyboard = 0;
+    std::string skinPath;
+    bool green = false;
+    std::string script;
+};
+
+// Reads the arguments after the program name. On failure returns false and
+// sets error to one line for the user.
+bool ParseSnapshotArgs(const std::vector<std::string>& args, SnapshotOptions& options,
+                       std::string& error);
+
+inline constexpr const char* kSnapshotUsage =
+    "usage: mewlark-snapshot --out FILE.png [--scale S] [--rotation DEG] [--flip] [--coat N] "
+    "[--eyes N]\n"
+    "                        [--keyboard N] [--skin FILE] [--green] [--script \"...\"]\n";

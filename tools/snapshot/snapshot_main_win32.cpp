@@ -1,0 +1,197 @@
+// mewlark-snapshot: draws the pet exactly as one overlay frame would (DIB
+// section, 32-bit premultiplied, ComposeFrame) and writes it as an ordinary
+// RGBA PNG.
+
+#include <cstdio>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "render/coat_themes.h"
+#include "render/compose_frame_win32.h"
+#include "render/snapshot_options.h"
+#include "render/snapshot_script.h"
+#include "render/tabby_texture_win32.h"
+#include "settings/settings.h"
+#include "skins/cat_skin_reader.h"
+#include "skins/keyboard_skin.h"
+#include "skins/skin_file.h"
+
+namespace {
+
+struct GdiplusSession {
+    ULONG_PTR token = 0;
+    bool ok = false;
+    GdiplusSession() {
+        Gdiplus::GdiplusStartupInput input;
+        ok = Gdiplus::GdiplusStartup(&token, &input, nullptr) == Gdiplus::Ok;
+    }
+    ~GdiplusSession() {
+        if (!ok) return;
+        ClearTabbyTextures();
+        Gdiplus::GdiplusShutdown(token);
+    }
+};
+
+struct DibSurface {
+    HDC dc = nullptr;
+    HBITMAP bitmap = nullptr;
+    HGDIOBJ previous = nullptr;
+    void* bits = nullptr;
+    int width = 0;
+    int height = 0;
+
+    DibSurface(int w, int h) : width(w), height(h) {
+        dc = CreateCompatibleDC(nullptr);
+        BITMAPINFO info{};
+        info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+        info.bmiHeader.biWidth = w;
+        info.bmiHeader.biHeight = -h;  // top-down
+        info.bmiHeader.biPlanes = 1;
+        info.bmiHeader.biBitCount = 32;
+        info.bmiHeader.biCompression = BI_RGB;
+        bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+        if (dc != nullptr && bitmap != nullptr) previous = SelectObject(dc, bitmap);
+    }
+    ~DibSurface() {
+        if (previous != nullptr) SelectObject(dc, previous);
+        if (bitmap != nullptr) DeleteObject(bitmap);
+        if (dc != nullptr) DeleteDC(dc);
+    }
+    DibSurface(const DibSurface&) = delete;
+    DibSurface& operator=(const DibSurface&) = delete;
+    bool ok() const { return bits != nullptr; }
+};
+
+bool PngEncoder(CLSID& clsid) {
+    UINT count = 0;
+    UINT size = 0;
+    if (Gdiplus::GetImageEncodersSize(&count, &size) != Gdiplus::Ok || size == 0) return false;
+    std::vector<unsigned char> buffer(size);
+    auto* codecs = reinterpret_cast<Gdiplus::ImageCodecInfo*>(buffer.data());
+    if (Gdiplus::GetImageEncoders(count, size, codecs) != Gdiplus::Ok) return false;
+    for (UINT i = 0; i < count; ++i) {
+        if (std::wstring(codecs[i].MimeType) == L"image/png") {
+            clsid = codecs[i].Clsid;
+            return true;
+        }
+    }
+    return false;
+}
+
+// Writes premultiplied pixels as straight-alpha RGBA.
+bool SavePng(const std::uint32_t* pixels, int width, int height, const std::wstring& path) {
+    Gdiplus::Bitmap out(width, height, PixelFormat32bppARGB);
+    if (out.GetLastStatus() != Gdiplus::Ok) return false;
+    Gdiplus::Rect all(0, 0, width, height);
+    Gdiplus::BitmapData data{};
+    if (out.LockBits(&all, Gdiplus::ImageLockModeWrite, PixelFormat32bppARGB, &data) != Gdiplus::Ok)
+        return false;
+    for (int y = 0; y < height; ++y) {
+        auto* row = reinterpret_cast<std::uint32_t*>(static_cast<unsigned char*>(data.Scan0) +
+                                                     y * data.Stride);
+        for (int x = 0; x < width; ++x) {
+            const std::uint32_t p = pixels[y * width + x];
+            const std::uint32_t a = p >> 24;
+            if (a == 0) {
+                row[x] = 0;
+                continue;
+            }
+            auto straight = [a](std::uint32_t c) {
+                return std::min<std::uint32_t>(255, (c * 255 + a / 2) / a);
+            };
+            row[x] = (a << 24) | (straight((p >> 16) & 0xFF) << 16) |
+                     (straight((p >> 8) & 0xFF) << 8) | straight(p & 0xFF);
+        }
+    }
+    out.UnlockBits(&data);
+    CLSID png{};
+    if (!PngEncoder(png)) return false;
+    return out.Save(path.c_str(), &png, nullptr) == Gdiplus::Ok;
+}
+
+bool Shoot(const std::string& file, const SnapshotSimulation& sim, const CatSkin& skin,
+           const KeyboardSkin& keyboard, bool green) {
+    const int width = sim.window.right - sim.window.left;
+    const int height = sim.window.bottom - sim.window.top;
+    DibSurface surface(width, height);
+    if (!surface.ok()) return false;
+    {
+        Gdiplus::Bitmap target(width, height, width * 4, PixelFormat32bppPARGB,
+                               static_cast<BYTE*>(surface.bits));
+        Gdiplus::Graphics graphics(&target);
+        const std::int32_t status =
+            ComposeFrame(graphics, width, height, green, sim.pet, sim.settings, skin, keyboard);
+        if (status != 0)
+            std::fprintf(stderr, "note: a drawing call failed with GDI+ status %d\n", status);
+    }
+    GdiFlush();
+    return SavePng(static_cast<const std::uint32_t*>(surface.bits), width, height,
+                   std::filesystem::path(file).wstring());
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+    std::vector<std::string> args;
+    for (int i = 1; i < argc; ++i) args.push_back(std::filesystem::path(argv[i]).string());
+    SnapshotOptions options;
+    std::string error;
+    if (!ParseSnapshotArgs(args, options, error)) {
+        std::fprintf(stderr, "%s\n%s", error.c_str(), kSnapshotUsage);
+        return 2;
+    }
+    std::vector<ScriptStep> steps;
+    if (!ParseSnapshotScript(options.script, steps, error)) {
+        std::fprintf(stderr, "%s\n", error.c_str());
+        return 2;
+    }
+    GdiplusSession gdiplus;
+    if (!gdiplus.ok) {
+        std::fprintf(stderr, "GDI+ did not start\n");
+        return 1;
+    }
+
+    Settings settings;
+    settings.Scale = options.scale;
+    settings.RotationDegrees = options.rotation;
+    settings.FlipHorizontal = options.flip;
+    settings.CoatTheme = options.coat;
+    settings.EyeTheme = options.eyes;
+    settings.KeyboardTheme = options.keyboard;
+    settings.OBSCaptureMode = options.green ? 2 : 0;
+
+    CatSkin imported;
+    const CatSkin* skin = &BuiltinCoat(options.coat);
+    if (!options.skinPath.empty()) {
+        std::string bytes;
+        if (!ReadSkinFileBytes(std::filesystem::path(options.skinPath), kCatSkinFileLimit,
+                               "skin file too big", bytes, error) ||
+            !ReadCatSkin(bytes, imported, error)) {
+            std::fprintf(stderr, "%s: %s\n", options.skinPath.c_str(), error.c_str());
+            return 1;
+        }
+        settings.CustomSkin = imported.id;
+        skin = &WornCatSkin(settings, &imported);
+    }
+    KeyboardSkin keyboard;
+    keyboard.id = "builtin:" + std::to_string(std::clamp(options.keyboard, 0, 2));
+    keyboard.isBuiltin = true;
+
+    SnapshotSimulation sim;
+    StartSimulation(sim, settings, *skin);
+    const bool green = settings.OBSCaptureMode == 2;
+    auto shoot = [&](const std::string& file, const SnapshotSimulation& s) {
+        return Shoot(file, s, *skin, keyboard, green);
+    };
+    if (!RunSnapshotScript(sim, steps, shoot, error)) {
+        std::fprintf(stderr, "%s\n", error.c_str());
+        return 1;
+    }
+    if (!options.out.empty() && !shoot(options.out, sim)) {
+        std::fprintf(stderr, "cannot write %s\n", options.out.c_str());
+        return 1;
+    }
+    return 0;
+}
