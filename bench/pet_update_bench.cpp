@@ -1,0 +1,64 @@
+// One frame update of a busy pet: four keys held (paws, foot and tail on
+// keys), sixteen badges and a dozen particles alive, the pointer moving.
+#include <benchmark/benchmark.h>
+
+#include <unordered_set>
+
+#include "input/input_monitor.h"
+#include "pet/pet_input_hookup.h"
+#include "pet/pet_reactions.h"
+#include "pet/pet_state.h"
+#include "pet/pet_update.h"
+#include "settings/settings.h"
+
+namespace {
+
+void BM_UpdatePetState(benchmark::State& state) {
+    PetState pet;
+    InputMonitor input;
+    Settings settings;
+    double now = 1000.0;
+    InputPoint cursor{400, 300};
+    std::unordered_set<PhysicalKey> down;
+    input.system.now = [&now] { return now; };
+    input.system.keyDown = [&down](uint16_t virtualKey) {
+        for (const KeyPollEntry& entry : KeyPollTable) {
+            if (entry.virtualKey == virtualKey) return down.count(entry.key) != 0;
+        }
+        return false;
+    };
+    input.system.readCursor = [&cursor](InputPoint& out) {
+        out = cursor;
+        return true;
+    };
+    ConnectPetToInput(input, pet, settings, [] { return PetSkinStyle{}; });
+
+    for (PhysicalKey key : {PhysicalKey::Q, PhysicalKey::A, PhysicalKey::J, PhysicalKey::L}) {
+        down.insert(key);
+        OnKeyEvent(input, key, true, 0);
+    }
+    for (int i = 0; i < 20; ++i) SpawnBadge(pet, L"W", {180.0f, 260.0f}, now);
+    for (KeyBadge& badge : pet.badges) badge.life = 1e9f;  // keep them all alive
+    for (int i = 0; i < 12; ++i) {
+        pet.particles.push_back(
+            Particle{184.0f, 90.0f, 3.0f, -20.0f, 0.0f, 1e9f, ParticleKind::purrSparkle});
+    }
+
+    PetFrameContext frame;
+    frame.window = PetRect{1500, 700, 1860, 1020};
+    frame.cursorScreen = PetRect{0, 0, 1920, 1080};
+    int step = 0;
+    for (auto _ : state) {
+        now += 1.0 / 60.0;
+        cursor.x += (++step % 2 == 0) ? 7 : -5;
+        frame.now = now;
+        UpdatePetState(pet, frame, input, settings);
+        ResetPetStateIfInsane(pet);
+        benchmark::DoNotOptimize(pet.rightPawX.value);
+    }
+    state.counters["badges"] = static_cast<double>(pet.badges.size());
+    state.counters["held"] = static_cast<double>(input.heldKeys.size());
+}
+BENCHMARK(BM_UpdatePetState);
+
+}  // namespace
