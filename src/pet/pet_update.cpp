@@ -412,4 +412,5 @@ void UpdatePetState(PetState& pet, const PetFrameContext& frame, InputMonitor& i
     SwishTail(pet, dt, kpm, levels);
     GlowKeys(pet, dt, input);
     AgeBadgesAndParticles(pet, dt);
+    ResetPetStateIfInsane(pet);
 }

@@ -28,6 +28,7 @@ struct PetFrameContext {
 };
 
 // Advances the pet by one frame (at most 0.04 s). Runs the input monitor's
-// per-frame step first, so the caller must not run it as well.
+// per-frame step first, so the caller must not run it as well, and ends with
+// the sanity reset, so a broken value never reaches the drawing.
 void UpdatePetState(PetState& pet, const PetFrameContext& frame, InputMonitor& input,
                     const Settings& settings);

@@ -79,7 +79,7 @@ struct PetScenario {
         HandleRawMouse(input, 0, flag, 0, 0);
     }
 
-    // One frame: time passes, then the frame update and the sanity check.
+    // One frame: time passes, then the frame update.
     void Frame() {
         now += kDt;
         frame.now = now;
@@ -87,7 +87,6 @@ struct PetScenario {
         frame.douniTyping = style.douniTyping;
         frame.douniRender = style.douniRender;
         UpdatePetState(pet, frame, input, settings);
-        ResetPetStateIfInsane(pet);
     }
     void Frames(int count) {
         for (int i = 0; i < count; ++i) Frame();
