@@ -47,6 +47,9 @@ mewlark_wine_start() {
     done
     touch "$WINEPREFIX/.mewlark-ready"
   fi
+  # Start Wine's own services now, with their output going nowhere: started by the first test
+  # program they would hold its output pipe open and CTest would wait for them forever.
+  timeout -k 5 120 wine cmd.exe /c exit >/dev/null 2>&1 </dev/null
   export MEWLARK_WINE_READY=1
 }
 

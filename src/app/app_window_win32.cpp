@@ -1,0 +1,186 @@
+#include "app/app_window_win32.h"
+
+#include <wtsapi32.h>
+
+#include "app/presentation_win32.h"
+#include "input/input_monitor_win32.h"
+#include "settings/settings_store_win32.h"
+#include "ui/context_menu_win32.h"
+
+namespace {
+
+UINT taskbarCreatedMessage = 0;
+
+bool IsOverlay(HWND window) {
+    return theApp != nullptr && window == theApp->overlayWindow;
+}
+
+void DestroyOverlayResources(PetApp& app, HWND overlay) {
+    KillTimer(overlay, kFrameTimerId);
+    if (app.sessionNotifyRegistered) {
+        WTSUnRegisterSessionNotification(overlay);
+        app.sessionNotifyRegistered = false;
+    }
+    if (app.foregroundHook != nullptr) {
+        UnhookWinEvent(app.foregroundHook);
+        app.foregroundHook = nullptr;
+    }
+    if (app.trayOwnerWindow != nullptr) {
+        UnregisterHotKey(app.trayOwnerWindow, kHotKeyId);
+        RemovePropW(app.trayOwnerWindow, kVersionProperty);
+        DestroyWindow(app.trayOwnerWindow);
+        app.trayOwnerWindow = nullptr;
+    }
+    RemoveTrayIcon(app);
+    if (app.dressingRoomWindow != nullptr) {
+        DestroyWindow(app.dressingRoomWindow);
+        app.dressingRoomWindow = nullptr;
+    }
+    FreeSurface(app);
+    app.overlayWindow = nullptr;
+    PostQuitMessage(0);
+}
+
+void ShowPetAgain(PetApp& app) {
+    if (app.settings.FullClickThrough) {
+        app.settings.FullClickThrough = false;
+        Save(app.settings);
+    }
+    if (!app.petShown) {
+        app.petShown = true;
+        if (app.overlayWindow != nullptr) ShowWindow(app.overlayWindow, SW_SHOWNOACTIVATE);
+    }
+    POINT cursor{};
+    GetCursorPos(&cursor);
+    ShowContextMenu(app, cursor);
+}
+
+void OnSessionChange(PetApp& app, WPARAM change) {
+    switch (change) {
+        case WTS_CONSOLE_DISCONNECT:
+        case WTS_REMOTE_DISCONNECT:
+        case WTS_SESSION_LOCK:
+            ResetInput(app.input);
+            break;
+        case WTS_CONSOLE_CONNECT:
+        case WTS_REMOTE_CONNECT:
+        case WTS_SESSION_LOGON:
+        case WTS_SESSION_UNLOCK:
+            RestartPresentation(app);
+            break;
+        default:
+            break;
+    }
+}
+
+LRESULT HandleAppMessage(PetApp& app, HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                         bool& handled) {
+    handled = true;
+    switch (message) {
+        case WM_DESTROY:
+            if (IsOverlay(window)) DestroyOverlayResources(app, window);
+            return 0;
+        case WM_CANCELMODE:
+        case WM_CAPTURECHANGED:
+            if (IsOverlay(window)) {
+                app.rightClickPending = false;
+                app.dragging = false;
+            }
+            return 0;
+        case WM_SETCURSOR:
+            if (LOWORD(lParam) == HTCLIENT) {
+                SetCursor(LoadCursorW(nullptr, IDC_HAND));
+                return TRUE;
+            }
+            break;
+        case WM_DISPLAYCHANGE:
+            if (IsOverlay(window)) RestartPresentation(app);
+            return 0;
+        case WM_INPUT:
+            HandleRawInput(app.input, reinterpret_cast<HRAWINPUT>(lParam));
+            DefWindowProcW(window, message, wParam, lParam);  // lets the system free the record
+            return 0;
+        case WM_TIMER:
+            if (wParam == kFrameTimerId) RenderFrameIfDue(app);
+            return 0;
+        case WM_POWERBROADCAST:
+            if (IsOverlay(window) &&
+                (wParam == PBT_APMRESUMEAUTOMATIC || wParam == PBT_APMRESUMESUSPEND)) {
+                RestartPresentation(app);
+            }
+            return TRUE;
+        case WM_WTSSESSION_CHANGE:
+            if (IsOverlay(window)) OnSessionChange(app, wParam);
+            return 0;
+        case WM_HOTKEY:
+            if (wParam == kHotKeyId) {
+                app.settings.FullClickThrough = !app.settings.FullClickThrough;
+                Save(app.settings);
+            }
+            return 0;
+        case WM_PET_TRAY:
+            if (lParam == WM_CONTEXTMENU || lParam == WM_LBUTTONUP || lParam == WM_RBUTTONUP) {
+                POINT cursor{};
+                GetCursorPos(&cursor);
+                ShowContextMenu(app, cursor);
+            }
+            return 0;
+        case WM_PET_SHOW:
+            ShowPetAgain(app);
+            return 0;
+        case WM_PET_TAKEOVER:
+            QuitApp(app);
+            return 0;
+        default:
+            if (taskbarCreatedMessage != 0 && message == taskbarCreatedMessage &&
+                window == app.trayOwnerWindow) {
+                AddTrayIcon(app);
+                return 0;
+            }
+            break;
+    }
+    handled = false;
+    return 0;
+}
+
+}  // namespace
+
+void SetTaskbarCreatedMessage(UINT message) {
+    taskbarCreatedMessage = message;
+}
+
+LRESULT CALLBACK PetWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (theApp != nullptr) {
+        bool handled = false;
+        const LRESULT result = HandleAppMessage(*theApp, window, message, wParam, lParam, handled);
+        if (handled) return result;
+    }
+    return DefWindowProcW(window, message, wParam, lParam);
+}
+
+bool RegisterPetWindowClasses(HINSTANCE instance) {
+    WNDCLASSEXW overlay{};
+    overlay.cbSize = sizeof(overlay);
+    overlay.style = CS_DBLCLKS;
+    overlay.lpfnWndProc = PetWindowProc;
+    overlay.hInstance = instance;
+    overlay.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    overlay.lpszClassName = kOverlayClassName;
+    WNDCLASSEXW owner{};
+    owner.cbSize = sizeof(owner);
+    owner.lpfnWndProc = PetWindowProc;
+    owner.hInstance = instance;
+    owner.lpszClassName = kTrayOwnerClassName;
+    const bool overlayOk = RegisterClassExW(&overlay) != 0;
+    const bool ownerOk = RegisterClassExW(&owner) != 0;
+    return overlayOk && ownerOk;
+}
+
+void QuitApp(PetApp& app) {
+    RemoveKeyboardHook(app.input);
+    if (app.overlayWindow != nullptr) {
+        DestroyWindow(app.overlayWindow);
+    } else {
+        PostQuitMessage(0);
+    }
+}

@@ -1,0 +1,279 @@
+#include "app/presentation_win32.h"
+
+#include "render/gdiplus_include_win32.h"
+
+#include <memory>
+
+#include "app/frame_pacing.h"
+#include "app/frame_steps.h"
+#include "app/monotonic_clock.h"
+#include "app/skins_in_use_win32.h"
+#include "app/window_placement.h"
+#include "app/window_placement_win32.h"
+#include "input/input_monitor_win32.h"
+#include "pet/pet_input_hookup.h"
+#include "pet/pet_update.h"
+#include "render/hit_test.h"
+#include "ui/context_menu_win32.h"
+
+namespace {
+
+constexpr int kMaxLayeredFailures = 30;
+constexpr double kTopmostRecheckDelay = 1.5;
+
+bool KeyHeld(int virtualKey) {
+    return (GetAsyncKeyState(virtualKey) & 0x8000) != 0;
+}
+
+bool PointerBusy(const PetApp& app) {
+    return app.dragging || app.resizeCorner >= 0 || app.rotating;
+}
+
+PetRect ToPetRect(const RECT& r) {
+    return PetRect{r.left, r.top, r.right, r.bottom};
+}
+
+PetRect MonitorRectNear(POINT point) {
+    MONITORINFO info{};
+    info.cbSize = sizeof(info);
+    if (GetMonitorInfoW(MonitorFromPoint(point, MONITOR_DEFAULTTOPRIMARY), &info)) {
+        return ToPetRect(info.rcMonitor);
+    }
+    return PetRect{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+}
+
+// Decides, from where the cursor is over the cat, whether the window takes clicks, and lets
+// the pointer stroke the head and brush the tail.
+void HandlePointer(PetApp& app, const RECT& window, const CatSkin& skin, bool douniRender,
+                   double now) {
+    if (PointerBusy(app)) return;
+    POINT cursor{};
+    if (!GetCursorPos(&cursor)) return;
+    if (!PtInRect(&window, cursor)) {
+        app.headHover.hovering = false;
+        SetClickThrough(app.overlayWindow, true);
+        return;
+    }
+    if (app.settings.editMode) {
+        app.headHover.hovering = false;
+        SetClickThrough(app.overlayWindow, false);
+        return;
+    }
+    const Vec2 p = ScreenToStage(cursor.x, cursor.y, ToPetRect(window), app.settings);
+    const PetHit hit = HitTestPet(p, app.pet, skin);
+    const PetPoint stagePoint{p.x, p.y};
+    TouchTail(app.pet, stagePoint, skin);
+    if (hit == PetHit::head) {
+        StrokeHead(app.pet, stagePoint, app.headHover, app.settings, douniRender, now);
+    } else {
+        app.headHover.hovering = false;
+    }
+    const bool passThrough =
+        hit == PetHit::nothing || (app.settings.FullClickThrough && !KeyHeld(VK_MENU));
+    SetClickThrough(app.overlayWindow, passThrough);
+}
+
+bool EnsureSurface(PetApp& app, int width, int height) {
+    if (width == app.dibWidth && height == app.dibHeight && app.memoryDc != nullptr &&
+        app.dibBits != nullptr) {
+        return true;
+    }
+    FreeSurface(app);
+    HDC screen = GetDC(nullptr);
+    app.memoryDc = CreateCompatibleDC(screen);
+    ReleaseDC(nullptr, screen);
+    if (app.memoryDc == nullptr) return false;
+
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;  // top-down
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    app.dib = CreateDIBSection(app.memoryDc, &info, DIB_RGB_COLORS, &app.dibBits, nullptr, 0);
+    if (app.dib == nullptr || app.dibBits == nullptr) {
+        FreeSurface(app);
+        return false;
+    }
+    app.previousBitmap = SelectObject(app.memoryDc, app.dib);
+    app.dibWidth = width;
+    app.dibHeight = height;
+    return true;
+}
+
+void DrawIntoSurface(PetApp& app, const CatSkin& catSkin, const KeyboardSkin& keyboardSkin) {
+    // The bitmap shares the DIB's memory: no copy between drawing and presenting.
+    Gdiplus::Bitmap bitmap(app.dibWidth, app.dibHeight, app.dibWidth * 4, PixelFormat32bppPARGB,
+                           static_cast<BYTE*>(app.dibBits));
+    Gdiplus::Graphics graphics(&bitmap);
+    graphics.Clear(Gdiplus::Color(app.settings.OBSCaptureMode == 2 ? 0xFF00FF00 : 0));
+    (void)catSkin;
+    (void)keyboardSkin;
+}
+
+void Present(PetApp& app, const RECT& window) {
+    HDC screen = GetDC(nullptr);
+    POINT destination{window.left, window.top};
+    SIZE size{app.dibWidth, app.dibHeight};
+    POINT source{0, 0};
+    BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
+    const BOOL ok = UpdateLayeredWindow(app.overlayWindow, screen, &destination, &size,
+                                        app.memoryDc, &source, 0, &blend, ULW_ALPHA);
+    ReleaseDC(nullptr, screen);
+    if (ok) {
+        app.layeredFailures = 0;
+    } else if (++app.layeredFailures > kMaxLayeredFailures) {
+        app.layeredFailures = 0;
+        FreeSurface(app);
+    }
+}
+
+}  // namespace
+
+void RenderFrame(PetApp& app) {
+    if (!app.petShown || app.autoHidden || app.overlayWindow == nullptr) return;
+    const double now = MonotonicSeconds();
+    app.lastPresentTime = now;
+    double dt = now - app.lastFrameTime;
+    if (dt <= 0 || dt > 0.2) dt = kFramePeriod;
+    app.lastFrameTime = now;
+
+    // Filled by the update step and used by drawing within this frame only.
+    const CatSkin* catSkin = nullptr;
+    const KeyboardSkin* keyboardSkin = nullptr;
+    RECT window{};
+
+    const FrameSteps steps{
+        [&] {
+            if (!app.menuWaitsForAlt || KeyHeld(VK_MENU)) return false;
+            app.menuWaitsForAlt = false;
+            return true;
+        },
+        [&] { ShowContextMenu(app, app.menuPoint); },
+        [&] {
+            if (app.demo.active) {
+                StepDemo(app.demo, app.pet, app.settings,
+                         SkinStyleOf(&CurrentCatSkin(app)).douniTyping, now);
+            }
+            GetWindowRect(app.overlayWindow, &window);
+            if (window.right - window.left < 2) window.right = window.left + 1;
+            if (window.bottom - window.top < 2) window.bottom = window.top + 1;
+            catSkin = &CurrentCatSkin(app);
+            keyboardSkin = &CurrentKeyboardSkin(app);
+            const PetSkinStyle style = SkinStyleOf(catSkin);
+
+            PetFrameContext frame;
+            frame.frameDelta = dt;
+            frame.now = now;
+            frame.window = ToPetRect(window);
+            frame.cursorScreen = MonitorRectNear(POINT{app.input.cursor.x, app.input.cursor.y});
+            frame.douniTyping = style.douniTyping;
+            frame.douniRender = style.douniRender;
+            UpdatePetState(app.pet, frame, app.input, app.settings);
+            HandlePointer(app, window, *catSkin, style.douniRender, now);
+        },
+        [&] {
+            const WindowSize size = WindowSizeForScale(app.settings.Scale);
+            RECT current{};
+            GetWindowRect(app.overlayWindow, &current);
+            const int width =
+                current.right - current.left > 0 ? current.right - current.left : size.width;
+            const int height =
+                current.bottom - current.top > 0 ? current.bottom - current.top : size.height;
+            return EnsureSurface(app, width, height);
+        },
+        [&] { DrawIntoSurface(app, *catSkin, *keyboardSkin); },
+        [&] { Present(app, window); },
+    };
+    RunFrameSteps(steps);
+}
+
+void RenderFrameIfDue(PetApp& app) {
+    const double now = MonotonicSeconds();
+    if (now < app.nextFrameTime) return;
+    app.nextFrameTime = NextFrameDeadline(app.nextFrameTime, now);
+    RenderFrame(app);
+}
+
+void FreeSurface(PetApp& app) {
+    if (app.memoryDc != nullptr && app.previousBitmap != nullptr) {
+        SelectObject(app.memoryDc, app.previousBitmap);
+    }
+    if (app.dib != nullptr) DeleteObject(app.dib);
+    if (app.memoryDc != nullptr) DeleteDC(app.memoryDc);
+    app.memoryDc = nullptr;
+    app.dib = nullptr;
+    app.previousBitmap = nullptr;
+    app.dibBits = nullptr;
+    app.dibWidth = 0;
+    app.dibHeight = 0;
+}
+
+void SetClickThrough(HWND window, bool on) {
+    if (window == nullptr) return;
+    const LONG_PTR style = GetWindowLongPtrW(window, GWL_EXSTYLE);
+    const LONG_PTR wanted = on ? (style | WS_EX_TRANSPARENT) : (style & ~WS_EX_TRANSPARENT);
+    if (wanted != style) SetWindowLongPtrW(window, GWL_EXSTYLE, wanted);
+}
+
+void PlacePetWindow(PetApp& app, bool keepCentreBottom, bool save) {
+    PlaceWindow(app.overlayWindow, app.settings, keepCentreBottom, save);
+}
+
+void ApplyCaptureMode(PetApp& app) {
+    HWND window = app.overlayWindow;
+    if (window == nullptr) return;
+    const bool wantToolWindow = app.settings.OBSCaptureMode == 0;
+    const LONG_PTR style = GetWindowLongPtrW(window, GWL_EXSTYLE);
+    if (((style & WS_EX_TOOLWINDOW) != 0) != wantToolWindow) {
+        // Capture programs list a window only when it is not a tool window; the change
+        // takes effect while the window is hidden.
+        const bool wasVisible = IsWindowVisible(window) != FALSE;
+        if (wasVisible) ShowWindow(window, SW_HIDE);
+        SetWindowLongPtrW(
+            window, GWL_EXSTYLE,
+            wantToolWindow ? (style | WS_EX_TOOLWINDOW) : (style & ~WS_EX_TOOLWINDOW));
+        SetWindowPos(window, nullptr, 0, 0, 0, 0,
+                     SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+        if (wasVisible) ShowWindow(window, SW_SHOWNOACTIVATE);
+    }
+    if (CaptureHidden(app.settings)) {
+        const WindowSize size = WindowSizeForScale(app.settings.Scale);
+        const ScreenRect target = CaptureHiddenRect(CurrentDisplayLayout().virtualScreen, size);
+        SetWindowPos(window, HWND_BOTTOM, target.left, target.top, 0, 0,
+                     SWP_NOSIZE | SWP_NOACTIVATE);
+    } else {
+        PlacePetWindow(app, false, true);
+    }
+}
+
+void ReassertTopmost(PetApp& app) {
+    if (app.overlayWindow == nullptr || !app.petShown || app.autoHidden) return;
+    if (!app.settings.AlwaysOnTop || CaptureHidden(app.settings)) return;
+    if (app.dressingRoomWindow != nullptr && IsWindowVisible(app.dressingRoomWindow)) return;
+    SetWindowPos(app.overlayWindow, HWND_TOPMOST, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOOWNERZORDER | SWP_NOSENDCHANGING);
+}
+
+void RestartPresentation(PetApp& app) {
+    const double now = MonotonicSeconds();
+    ResetInput(app.input);
+    RegisterRawInput(app.input, app.overlayWindow);
+    InstallKeyboardHook(app.input);
+    app.input.lastInputTime = now;
+    FreeSurface(app);
+    app.lastFrameTime = now;
+    app.lastPresentTime = now;
+    app.layeredFailures = 0;
+    app.dragging = false;
+    app.nextFrameTime = 0;
+    if (app.overlayWindow != nullptr) {
+        SetTimer(app.overlayWindow, kFrameTimerId, kFrameTimerMs, nullptr);
+        if (app.petShown && !app.autoHidden) ShowWindow(app.overlayWindow, SW_SHOWNOACTIVATE);
+    }
+    PlacePetWindow(app, false, false);
+    // The off-screen capture position goes last, so nothing puts the window back on the desktop.
+    if (CaptureHidden(app.settings)) ApplyCaptureMode(app);
+    app.topmostRecheckAt = now + kTopmostRecheckDelay;
+}

@@ -1,0 +1,224 @@
+// Starts the real program (and builds of other versions) and watches what the instances do.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr wchar_t kOverlayClass[] = L"MewlarkOverlayWindowClass";
+constexpr wchar_t kTrayOwnerClass[] = L"MewlarkTrayOwnerClass";
+constexpr wchar_t kKeyPath[] = L"Software\\Mewlark";
+constexpr DWORD kStartTimeoutMs = 20000;
+
+std::wstring ProgramPath(const wchar_t* exeName) {
+    std::string dir = MEWLARK_BINARY_DIR;
+    return std::wstring(dir.begin(), dir.end()) + L"\\" + exeName;
+}
+
+struct RegistryKey {
+    HKEY handle = nullptr;
+    ~RegistryKey() {
+        if (handle != nullptr) RegCloseKey(handle);
+    }
+};
+
+void WriteDword(const wchar_t* name, DWORD value) {
+    RegistryKey key;
+    ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, kKeyPath, 0, nullptr, 0, KEY_SET_VALUE, nullptr,
+                              &key.handle, nullptr),
+              ERROR_SUCCESS);
+    RegSetValueExW(key.handle, name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value),
+                   sizeof(value));
+}
+
+std::optional<DWORD> ReadDword(const wchar_t* name) {
+    DWORD value = 0;
+    DWORD size = sizeof(value);
+    if (RegGetValueW(HKEY_CURRENT_USER, kKeyPath, name, RRF_RT_REG_DWORD, nullptr, &value, &size) !=
+        ERROR_SUCCESS) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+// Polls until the condition holds or the time is up.
+template <typename Condition>
+bool WaitUntil(Condition condition, DWORD timeoutMs) {
+    for (DWORD waited = 0; waited < timeoutMs; waited += 50) {
+        if (condition()) return true;
+        Sleep(50);
+    }
+    return condition();
+}
+
+// Ends whatever instance is still around, so one test never sees another's windows.
+void EndStrayInstances() {
+    for (int i = 0; i < 20; ++i) {
+        HWND window = FindWindowW(kOverlayClass, nullptr);
+        if (window == nullptr) window = FindWindowW(kTrayOwnerClass, nullptr);
+        if (window == nullptr) return;
+        DWORD pid = 0;
+        GetWindowThreadProcessId(window, &pid);
+        if (HANDLE process = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, pid)) {
+            TerminateProcess(process, 99);
+            WaitForSingleObject(process, 5000);
+            CloseHandle(process);
+        }
+        Sleep(100);
+    }
+}
+
+class ProgramTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        EndStrayInstances();
+        RegDeleteTreeW(HKEY_CURRENT_USER, kKeyPath);
+    }
+
+    void TearDown() override {
+        for (PROCESS_INFORMATION& p : started_) {
+            if (WaitForSingleObject(p.hProcess, 0) == WAIT_TIMEOUT) {
+                TerminateProcess(p.hProcess, 99);
+                WaitForSingleObject(p.hProcess, 5000);
+            }
+            CloseHandle(p.hProcess);
+            CloseHandle(p.hThread);
+        }
+        EndStrayInstances();
+        RegDeleteTreeW(HKEY_CURRENT_USER, kKeyPath);
+    }
+
+    HANDLE Start(const wchar_t* exeName, const wchar_t* arguments = L"") {
+        std::wstring commandLine = L"\"" + ProgramPath(exeName) + L"\" " + arguments;
+        STARTUPINFOW startup{};
+        startup.cb = sizeof(startup);
+        PROCESS_INFORMATION process{};
+        if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                            nullptr, &startup, &process)) {
+            ADD_FAILURE() << "could not start "
+                          << std::string(commandLine.begin(), commandLine.end());
+            return nullptr;
+        }
+        started_.push_back(process);
+        return process.hProcess;
+    }
+
+    static DWORD OwnerProcessOf(const wchar_t* windowClass) {
+        HWND window = FindWindowW(windowClass, nullptr);
+        DWORD pid = 0;
+        if (window != nullptr) GetWindowThreadProcessId(window, &pid);
+        return pid;
+    }
+
+    static bool WaitForPetWindow(HANDLE process) {
+        const DWORD pid = GetProcessId(process);
+        return WaitUntil(
+            [pid] {
+                HWND overlay = FindWindowW(kOverlayClass, nullptr);
+                return overlay != nullptr && IsWindowVisible(overlay) &&
+                       OwnerProcessOf(kOverlayClass) == pid;
+            },
+            kStartTimeoutMs);
+    }
+
+    static bool Running(HANDLE process) { return WaitForSingleObject(process, 0) == WAIT_TIMEOUT; }
+
+    static std::optional<DWORD> ExitCodeWithin(HANDLE process, DWORD timeoutMs) {
+        if (WaitForSingleObject(process, timeoutMs) != WAIT_OBJECT_0) return std::nullopt;
+        DWORD code = 0;
+        GetExitCodeProcess(process, &code);
+        return code;
+    }
+
+private:
+    std::vector<PROCESS_INFORMATION> started_;
+};
+
+TEST_F(ProgramTest, FirstStartShowsALayeredTopmostWindowInTheDefaultCornerAndStoresIt) {
+    HANDLE pet = Start(L"Mewlark.exe");
+    ASSERT_TRUE(WaitForPetWindow(pet));
+
+    HWND overlay = FindWindowW(kOverlayClass, nullptr);
+    RECT work{};
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    RECT rect{};
+    GetWindowRect(overlay, &rect);
+    EXPECT_EQ(rect.right - rect.left, 360);
+    EXPECT_EQ(rect.bottom - rect.top, 320);
+    EXPECT_EQ(rect.left, work.right - 360 - 24);
+    EXPECT_EQ(rect.top, work.bottom - 320 - 12);
+
+    const LONG_PTR exStyle = GetWindowLongPtrW(overlay, GWL_EXSTYLE);
+    for (LONG_PTR flag : {LONG_PTR{WS_EX_LAYERED}, LONG_PTR{WS_EX_NOACTIVATE},
+                          LONG_PTR{WS_EX_TOOLWINDOW}, LONG_PTR{WS_EX_TOPMOST}}) {
+        EXPECT_EQ(exStyle & flag, flag) << std::hex << flag;
+    }
+    wchar_t title[32] = {};
+    GetWindowTextW(overlay, title, 32);
+    EXPECT_STREQ(title, L"Mewlark");
+
+    HWND owner = FindWindowW(kTrayOwnerClass, nullptr);
+    ASSERT_NE(owner, nullptr);
+    EXPECT_EQ(reinterpret_cast<INT_PTR>(GetPropW(owner, L"MewlarkVersion")), 10403);
+
+    ASSERT_TRUE(WaitUntil([] { return ReadDword(L"HasPos").has_value(); }, 5000));
+    EXPECT_EQ(ReadDword(L"HasPos"), 1u);
+    EXPECT_EQ(static_cast<LONG>(ReadDword(L"PosX").value_or(0)), rect.left);
+    EXPECT_EQ(static_cast<LONG>(ReadDword(L"PosY").value_or(0)), rect.top);
+}
+
+TEST_F(ProgramTest, StoredHalfScaleGivesAHalfSizeWindow) {
+    WriteDword(L"ScalePct", 50);
+    HANDLE pet = Start(L"Mewlark.exe");
+    ASSERT_TRUE(WaitForPetWindow(pet));
+    RECT rect{};
+    GetWindowRect(FindWindowW(kOverlayClass, nullptr), &rect);
+    EXPECT_EQ(rect.right - rect.left, 180);
+    EXPECT_EQ(rect.bottom - rect.top, 160);
+}
+
+TEST_F(ProgramTest, SecondStartOfTheSameVersionExitsAndTheFirstShowsItself) {
+    // Showing itself also ends full click-through, which is how the request is seen here.
+    WriteDword(L"FullClickThrough", 1);
+    HANDLE first = Start(L"Mewlark.exe");
+    ASSERT_TRUE(WaitForPetWindow(first));
+
+    HANDLE second = Start(L"Mewlark.exe");
+    EXPECT_EQ(ExitCodeWithin(second, kStartTimeoutMs), 0u);
+    EXPECT_TRUE(Running(first));
+    EXPECT_EQ(OwnerProcessOf(kOverlayClass), GetProcessId(first));
+    EXPECT_TRUE(WaitUntil([] { return ReadDword(L"FullClickThrough") == 0u; }, 5000));
+}
+
+TEST_F(ProgramTest, TakeoverSwitchReplacesTheRunningInstance) {
+    HANDLE first = Start(L"Mewlark.exe");
+    ASSERT_TRUE(WaitForPetWindow(first));
+
+    HANDLE second = Start(L"Mewlark.exe", L"--TAKEOVER");
+    EXPECT_EQ(ExitCodeWithin(first, kStartTimeoutMs), 0u);
+    ASSERT_TRUE(WaitForPetWindow(second));
+    EXPECT_TRUE(Running(second));
+}
+
+TEST_F(ProgramTest, NewerVersionTakesOverAndOlderOnlyShowsTheNewer) {
+    HANDLE current = Start(L"Mewlark.exe");
+    ASSERT_TRUE(WaitForPetWindow(current));
+
+    HANDLE newer = Start(L"MewlarkNewer.exe");
+    EXPECT_EQ(ExitCodeWithin(current, kStartTimeoutMs), 0u);
+    ASSERT_TRUE(WaitForPetWindow(newer));
+    EXPECT_EQ(reinterpret_cast<INT_PTR>(
+                  GetPropW(FindWindowW(kTrayOwnerClass, nullptr), L"MewlarkVersion")),
+              10500);
+
+    HANDLE older = Start(L"MewlarkOlder.exe");
+    EXPECT_EQ(ExitCodeWithin(older, kStartTimeoutMs), 0u);
+    EXPECT_TRUE(Running(newer));
+    EXPECT_EQ(OwnerProcessOf(kOverlayClass), GetProcessId(newer));
+}
+
+}  // namespace
