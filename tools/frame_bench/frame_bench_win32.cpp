@@ -1,0 +1,192 @@
+// Times UpdatePetState + DrawScene per frame at two window scales, next to a
+// reference scene drawn on the same surface in the same run, so the figures
+// compare across machines (and under Wine, whose GDI+ is much slower).
+
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+#include <cstdio>
+#include <vector>
+
+#include "render/coat_themes.h"
+#include "render/compose_frame_win32.h"
+#include "render/snapshot_script.h"
+#include "render/tabby_texture_win32.h"
+#include "skins/keyboard_skin.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+struct Surface {
+    HDC dc = nullptr;
+    HBITMAP dib = nullptr;
+    HGDIOBJ previous = nullptr;
+    void* bits = nullptr;
+    int width;
+    int height;
+    Surface(int w, int h) : width(w), height(h) {
+        dc = CreateCompatibleDC(nullptr);
+        BITMAPINFO info{};
+        info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+        info.bmiHeader.biWidth = w;
+        info.bmiHeader.biHeight = -h;
+        info.bmiHeader.biPlanes = 1;
+        info.bmiHeader.biBitCount = 32;
+        info.bmiHeader.biCompression = BI_RGB;
+        dib = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+        if (dib != nullptr) previous = SelectObject(dc, dib);
+    }
+    ~Surface() {
+        if (previous != nullptr) SelectObject(dc, previous);
+        if (dib != nullptr) DeleteObject(dib);
+        if (dc != nullptr) DeleteDC(dc);
+    }
+    Surface(const Surface&) = delete;
+    Surface& operator=(const Surface&) = delete;
+};
+
+struct Figures {
+    double median = 0;
+    double p95 = 0;
+};
+
+Figures Summarise(std::vector<double> ms) {
+    std::sort(ms.begin(), ms.end());
+    Figures f;
+    f.median = ms[ms.size() / 2];
+    f.p95 = ms[std::min(ms.size() - 1, static_cast<std::size_t>(std::ceil(ms.size() * 0.95)) - 1)];
+    return f;
+}
+
+double Since(Clock::time_point start) {
+    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+}
+
+// 40 closed antialiased Bezier blobs over the Stage: every third filled
+// with a path gradient, the rest solid, all stroked 1.5 wide.
+void DrawReferenceScene(Gdiplus::Graphics& g, int width, int height) {
+    g.Clear(Gdiplus::Color(0, 0, 0, 0));
+    g.ResetTransform();
+    g.ScaleTransform(width / 360.0f, height / 320.0f);
+    g.SetSmoothingMode(Gdiplus::SmoothingModeAntiAlias);
+    g.SetPixelOffsetMode(Gdiplus::PixelOffsetModeHighQuality);
+    Gdiplus::Pen pen(Gdiplus::Color(255, 40, 40, 48), 1.5f);
+    for (int i = 0; i < 40; ++i) {
+        const float cx = 40.0f + static_cast<float>((i * 37) % 280);
+        const float cy = 40.0f + static_cast<float>((i * 53) % 240);
+        const float r = 14.0f + static_cast<float>(i % 7) * 4.0f;
+        Gdiplus::GraphicsPath path;
+        const Gdiplus::PointF pts[13] = {
+            {cx, cy - r}, {cx + r * 0.8f, cy - r}, {cx + r, cy - r * 0.6f},
+            {cx + r, cy}, {cx + r, cy + r * 0.7f}, {cx + r * 0.5f, cy + r},
+            {cx, cy + r}, {cx - r * 0.6f, cy + r}, {cx - r, cy + r * 0.5f},
+            {cx - r, cy}, {cx - r, cy - r * 0.6f}, {cx - r * 0.7f, cy - r},
+            {cx, cy - r}};
+        path.AddBeziers(pts, 13);
+        path.CloseFigure();
+        if (i % 3 == 0) {
+            Gdiplus::PathGradientBrush brush(&path);
+            brush.SetCenterColor(Gdiplus::Color(255, 250, 240, 220));
+            Gdiplus::Color rim(255, 90, 70, 60);
+            INT count = 1;
+            brush.SetSurroundColors(&rim, &count);
+            g.FillPath(&brush, &path);
+        } else {
+            Gdiplus::SolidBrush brush(Gdiplus::Color(255, static_cast<BYTE>(60 + i * 4), 120, 180));
+            g.FillPath(&brush, &path);
+        }
+        g.DrawPath(&pen, &path);
+    }
+}
+
+void BenchScale(float scale, int frames) {
+    Settings settings;
+    settings.Scale = scale;
+    const int width = static_cast<int>(std::lround(scale * 360.0f));
+    const int height = static_cast<int>(std::lround(scale * 320.0f));
+    Surface surface(width, height);
+    if (surface.bits == nullptr) {
+        std::printf("scale %.1f: no surface\n", scale);
+        return;
+    }
+    Gdiplus::Bitmap target(width, height, width * 4, PixelFormat32bppPARGB,
+                           static_cast<BYTE*>(surface.bits));
+    Gdiplus::Graphics graphics(&target);
+    KeyboardSkin keyboard;
+    const CatSkin& skin = BuiltinCoat(0);
+    SnapshotSimulation sim;
+    StartSimulation(sim, settings, skin);
+    std::vector<ScriptStep> typing;
+    std::string error;
+    ParseSnapshotScript("press F; wait 0.05; release F; press J; wait 0.05; release J", typing,
+                        error);
+
+    std::vector<double> pet;
+    std::vector<double> reference;
+    for (int i = 0; i < frames; ++i) {
+        if (i % 20 == 0) RunSnapshotScript(sim, typing, nullptr, error);
+        const Clock::time_point start = Clock::now();
+        StepSimulation(sim);
+        ComposeFrame(graphics, width, height, false, sim.pet, sim.settings, skin, keyboard);
+        pet.push_back(Since(start));
+        const Clock::time_point refStart = Clock::now();
+        DrawReferenceScene(graphics, width, height);
+        reference.push_back(Since(refStart));
+    }
+    const Figures p = Summarise(pet);
+    const Figures r = Summarise(reference);
+    std::printf(
+        "scale %.1f (%dx%d), %d frames: pet median %.3f ms, p95 %.3f ms; reference median %.3f ms, "
+        "p95 %.3f ms; pet/reference %.2f\n",
+        scale, width, height, frames, p.median, p.p95, r.median, r.p95, p.median / r.median);
+}
+
+void CountPerCoat() {
+    Settings settings;
+    Surface surface(360, 320);
+    if (surface.bits == nullptr) return;
+    Gdiplus::Bitmap target(360, 320, 360 * 4, PixelFormat32bppPARGB,
+                           static_cast<BYTE*>(surface.bits));
+    Gdiplus::Graphics graphics(&target);
+    KeyboardSkin keyboard;
+    for (int coat = 0; coat < 6; ++coat) {
+        const CatSkin& skin = BuiltinCoat(coat);
+        SnapshotSimulation sim;
+        StartSimulation(sim, settings, skin);
+        CanvasStats first;
+        StepSimulation(sim);
+        ComposeFrame(graphics, 360, 320, false, sim.pet, sim.settings, skin, keyboard, &first);
+        CanvasStats later;
+        constexpr int kFrames = 60;
+        for (int i = 0; i < kFrames; ++i) {
+            StepSimulation(sim);
+            ComposeFrame(graphics, 360, 320, false, sim.pet, sim.settings, skin, keyboard, &later);
+        }
+        std::printf(
+            "coat %d: first frame %llu GDI+ calls, %llu bitmaps; later frames %.1f GDI+ calls, "
+            "%.2f "
+            "bitmaps per frame\n",
+            coat, static_cast<unsigned long long>(first.gdiplusCalls),
+            static_cast<unsigned long long>(first.offscreenBitmaps),
+            static_cast<double>(later.gdiplusCalls) / kFrames,
+            static_cast<double>(later.offscreenBitmaps) / kFrames);
+    }
+}
+
+}  // namespace
+
+int main() {
+    Gdiplus::GdiplusStartupInput input;
+    ULONG_PTR token = 0;
+    if (Gdiplus::GdiplusStartup(&token, &input, nullptr) != Gdiplus::Ok) {
+        std::printf("GDI+ did not start\n");
+        return 1;
+    }
+    BenchScale(1.0f, 300);
+    BenchScale(2.5f, 200);
+    CountPerCoat();
+    ClearTabbyTextures();
+    Gdiplus::GdiplusShutdown(token);
+    return 0;
+}
