@@ -221,4 +221,42 @@ TEST_F(ProgramTest, NewerVersionTakesOverAndOlderOnlyShowsTheNewer) {
     EXPECT_EQ(OwnerProcessOf(kOverlayClass), GetProcessId(newer));
 }
 
+void MoveCursorTo(POINT p) {
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dx = static_cast<LONG>((p.x * 65535.0) / (GetSystemMetrics(SM_CXSCREEN) - 1) + 0.5);
+    input.mi.dy = static_cast<LONG>((p.y * 65535.0) / (GetSystemMetrics(SM_CYSCREEN) - 1) + 0.5);
+    input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    SendInput(1, &input, sizeof(input));
+}
+
+bool ClickThrough(HWND window) {
+    return (GetWindowLongPtrW(window, GWL_EXSTYLE) & WS_EX_TRANSPARENT) != 0;
+}
+
+TEST_F(ProgramTest, ClicksPassThroughEmptyPixelsButNotTheCat) {
+    HANDLE pet = Start(L"Mewlark.exe");
+    ASSERT_TRUE(WaitForPetWindow(pet));
+    HWND overlay = FindWindowW(kOverlayClass, nullptr);
+    RECT rect{};
+    GetWindowRect(overlay, &rect);
+
+    struct Case {
+        const char* where;
+        POINT stagePoint;
+        bool passesThrough;
+    };
+    const Case cases[] = {
+        {"body", {184, 196}, false},
+        {"empty top-left corner", {6, 6}, true},
+        {"desk", {80, 280}, false},
+        {"outside the window", {-40, 100}, true},
+    };
+    for (const Case& c : cases) {
+        MoveCursorTo(POINT{rect.left + c.stagePoint.x, rect.top + c.stagePoint.y});
+        EXPECT_TRUE(WaitUntil([&] { return ClickThrough(overlay) == c.passesThrough; }, 3000))
+            << c.where;
+    }
+}
+
 }  // namespace
