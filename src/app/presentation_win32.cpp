@@ -13,6 +13,7 @@
 #include "input/input_monitor_win32.h"
 #include "pet/pet_input_hookup.h"
 #include "pet/pet_update.h"
+#include "render/compose_frame_win32.h"
 #include "render/hit_test.h"
 #include "ui/context_menu_win32.h"
 
@@ -107,9 +108,8 @@ void DrawIntoSurface(PetApp& app, const CatSkin& catSkin, const KeyboardSkin& ke
     Gdiplus::Bitmap bitmap(app.dibWidth, app.dibHeight, app.dibWidth * 4, PixelFormat32bppPARGB,
                            static_cast<BYTE*>(app.dibBits));
     Gdiplus::Graphics graphics(&bitmap);
-    graphics.Clear(Gdiplus::Color(app.settings.OBSCaptureMode == 2 ? 0xFF00FF00 : 0));
-    (void)catSkin;
-    (void)keyboardSkin;
+    ComposeFrame(graphics, app.dibWidth, app.dibHeight, app.settings.OBSCaptureMode == 2, app.pet,
+                 app.settings, catSkin, keyboardSkin);
 }
 
 void Present(PetApp& app, const RECT& window) {
