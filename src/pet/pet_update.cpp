@@ -165,8 +165,7 @@ float Carried(PetState& pet, float dt) {
     } else {
         pet.releaseTimer = std::max(0.0f, pet.releaseTimer - dt);
         if (pet.held.value < 0.02f) pet.heldTime = 0.0f;
-        pet.dragVelocity[0] *= 0.8f;
-        pet.dragVelocity[1] *= 0.8f;
+        for (float& v : pet.dragVelocity) v = std::fabs(v) < 1e-6f ? 0.0f : v * 0.8f;
         pet.held.target = pet.dragSwayX.target = pet.dragSwayY.target = pet.dragTwist.target = 0.0f;
     }
     StepSpring(pet.held, dt, 190.0f, 17.0f);
