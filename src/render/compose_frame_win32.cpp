@@ -1,6 +1,7 @@
 #include "render/compose_frame_win32.h"
 
 #include "render/scene_win32.h"
+#include "render/tabby_texture_win32.h"
 
 std::int32_t ComposeFrame(Gdiplus::Graphics& graphics, int width, int height, bool greenScreen,
                           const PetState& pet, const Settings& settings, const CatSkin& catSkin,
@@ -13,4 +14,8 @@ std::int32_t ComposeFrame(Gdiplus::Graphics& graphics, int width, int height, bo
     Scale(canvas, w / kStageWidth, h / kStageHeight);
     DrawScene(canvas, pet, settings, catSkin, keyboardSkin);
     return canvas.lastStatus;
+}
+
+void ReleaseRenderCaches() {
+    ClearTabbyTextures();
 }

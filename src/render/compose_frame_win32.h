@@ -19,3 +19,7 @@ std::int32_t ComposeFrame(Gdiplus::Graphics& graphics, int width, int height, bo
                           const KeyboardSkin& keyboardSkin, CanvasStats* stats = nullptr);
 
 inline constexpr Argb kGreenScreen = 0xFF00FF00u;
+
+// Frees the textures the renderer keeps between frames. Call before
+// GdiplusShutdown.
+void ReleaseRenderCaches();

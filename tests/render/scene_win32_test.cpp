@@ -6,6 +6,10 @@
 #include "render/scene_frame.h"
 #include "render/scene_win32.h"
 #include "render_harness_win32.h"
+#include "skins/cat_skin_reader.h"
+
+#include <fstream>
+#include <iterator>
 
 namespace {
 
@@ -194,6 +198,47 @@ TEST_F(SceneTest, SceneLeavesTheTransformAsFound) {
     EXPECT_FLOAT_EQ(m[4], 0.0f);
     EXPECT_FLOAT_EQ(m[5], 0.0f);
     EXPECT_EQ(canvas.lastStatus, 0);
+}
+
+CatSkin ReadTestSkin(const char* name) {
+    std::ifstream file(std::string(MEWLARK_TEST_DATA_DIR) + "/render/data/" + name,
+                       std::ios::binary);
+    const std::string bytes((std::istreambuf_iterator<char>(file)),
+                            std::istreambuf_iterator<char>());
+    CatSkin skin;
+    std::string error;
+    EXPECT_TRUE(ReadCatSkin(bytes, skin, error)) << name << ": " << error;
+    return skin;
+}
+
+TEST_F(SceneTest, ImportedSkinDrawsItsOwnShapeAndNoBuiltinSpecials) {
+    PetState pet;
+    Settings settings;
+    const CatSkin skin = ReadTestSkin("wide_cream.mewlark");
+    ASSERT_FALSE(skin.isBuiltin);
+    const Frame plain = RenderFrameOf(pet, settings, BuiltinCoat(0));
+    const Frame wide = RenderFrameOf(pet, settings, skin);
+    // Below the bodyShade gradient the fill is the body colour.
+    EXPECT_TRUE(ColourNear(wide.AtStage(184.0f, 228.0f), 0xFFE9D3B0u, 2));
+    // A row through the shoulders: 1.3 times as wide as the plain coat.
+    auto rowWidth = [](const Frame& f, int y) {
+        int first = -1;
+        int last = -1;
+        for (int x = 0; x < f.width; ++x) {
+            if ((f.At(x, y) >> 24) < 128) continue;
+            if (first < 0) first = x;
+            last = x;
+        }
+        return last - first + 1;
+    };
+    EXPECT_NEAR(static_cast<double>(rowWidth(wide, 212)) / rowWidth(plain, 212), 1.3, 0.04);
+
+    // Whatever its id says, an imported skin is drawn by the generic rules:
+    // no dazed figure, no knife.
+    CatSkin impostor = skin;
+    impostor.id = "builtin:4";
+    const Frame drawn = RenderFrameOf(pet, settings, impostor);
+    EXPECT_EQ(drawn.pixels, wide.pixels);
 }
 
 }  // namespace

@@ -11,7 +11,6 @@
 #include "render/coat_themes.h"
 #include "render/compose_frame_win32.h"
 #include "render/snapshot_script.h"
-#include "render/tabby_texture_win32.h"
 #include "skins/keyboard_skin.h"
 
 namespace {
@@ -186,7 +185,7 @@ int main() {
     BenchScale(1.0f, 300);
     BenchScale(2.5f, 200);
     CountPerCoat();
-    ClearTabbyTextures();
+    ReleaseRenderCaches();
     Gdiplus::GdiplusShutdown(token);
     return 0;
 }

@@ -12,7 +12,6 @@
 #include "render/compose_frame_win32.h"
 #include "render/snapshot_options.h"
 #include "render/snapshot_script.h"
-#include "render/tabby_texture_win32.h"
 #include "settings/settings.h"
 #include "skins/cat_skin_reader.h"
 #include "skins/keyboard_skin.h"
@@ -29,7 +28,7 @@ struct GdiplusSession {
     }
     ~GdiplusSession() {
         if (!ok) return;
-        ClearTabbyTextures();
+        ReleaseRenderCaches();
         Gdiplus::GdiplusShutdown(token);
     }
 };
