@@ -1,5 +1,9 @@
 #include "render/geometry.h"
 
+#include "pet/pet_state.h"
+#include "render/face_point.h"
+#include "skins/cat_skin.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -144,6 +148,38 @@ TEST(GradientPlanTest, ShortLineOrOneStopIsSolidInTheLastColour) {
         PlanLinearGradientStops({0.0f, 0.0f}, {100.0f, 0.0f}, colours, positions, 1);
     EXPECT_TRUE(oneStop.solid);
     EXPECT_EQ(oneStop.colours[0], 0xFF0000FFu);
+}
+
+TEST(FacePointTest, TakesThePoseFromThePetAndTheSkin) {
+    PetState pet;
+    pet.gazeX = SpringAt(0.8f);
+    pet.gazeY = SpringAt(-0.5f);
+    pet.headRoll = SpringAt(0.2f);
+    CatSkin skin;
+    skin.shape.headScale = 1.15f;
+    skin.headSurface = HeadSurface::plane;
+    HeadPose pose;
+    pose.centre = {190.0f, 120.0f};
+    pose.yaw = 0.8f;
+    pose.pitch = -0.5f;
+    pose.roll = 0.2f;
+    pose.scale = 1.15f;
+    pose.planeSurface = true;
+    for (bool flat : {false, true}) {
+        for (bool smooth : {false, true}) {
+            const Vec2 a = FacePoint({12.0f, -7.0f}, flat, skin, pose.centre, pet, smooth);
+            const Vec2 b = FacePointOnPose({12.0f, -7.0f}, flat, pose, smooth);
+            EXPECT_FLOAT_EQ(a.x, b.x);
+            EXPECT_FLOAT_EQ(a.y, b.y);
+        }
+    }
+    // Pitching the head down moves a plane face's centre down by its depth.
+    const Vec2 down = FacePoint({0.0f, 0.0f}, false, skin, {0.0f, 0.0f}, PetState{}, false);
+    EXPECT_NEAR(down.y, 0.0f, kEps);
+    pet = PetState{};
+    pet.gazeY = SpringAt(1.0f);
+    EXPECT_NEAR(FacePoint({0.0f, 0.0f}, false, skin, {0.0f, 0.0f}, pet, false).y,
+                1.15f * 27.5f * std::sin(0.36f), kEps);
 }
 
 }  // namespace

@@ -140,19 +140,34 @@ TEST_F(SceneTest, CommonFramesMakeNoBitmaps) {
     }
 }
 
-TEST_F(SceneTest, SleepingHeadIsDrawnWherePettingFindsIt) {
-    PetState pet;
-    pet.sleep = SpringAt(1.0f);
-    Settings settings;
+TEST_F(SceneTest, SleepingOrFallenHeadIsDrawnWherePettingFindsIt) {
+    struct Case {
+        const char* pose;
+        float sleep;
+        float dizzy;
+    };
+    const Case cases[] = {
+        {"asleep", 1.0f, 0.0f}, {"fallen over", 0.0f, 1.0f}, {"half asleep", 0.6f, 0.0f}};
     const CatSkin& skin = BuiltinCoat(0);
-    const Frame frame = RenderFrameOf(pet, settings, skin);
-    const SceneFrame f = ComputeSceneFrame(pet, skin);
-    EXPECT_TRUE(ColourNear(frame.AtStage(f.head.x, f.head.y), 0xFF161618u, 1));
-    EXPECT_EQ(HitTestPet(f.head, pet, skin), PetHit::head);
-    // Above the sleeping head there is only air, and no petting.
-    const Vec2 air{f.head.x, f.head.y - 75.0f};
+    Settings settings;
+    const Frame awake = RenderFrameOf(PetState{}, settings, skin);
+    for (const Case& c : cases) {
+        PetState pet;
+        pet.sleep = SpringAt(c.sleep);
+        pet.dizzy = SpringAt(c.dizzy);
+        const Frame frame = RenderFrameOf(pet, settings, skin);
+        const Vec2 head = DrawnHeadCentre(ComputeSceneFrame(pet, skin));
+        EXPECT_TRUE(ColourNear(frame.AtStage(head.x, head.y), 0xFF161618u, 1)) << c.pose;
+        EXPECT_EQ(HitTestPet(head, pet, skin), PetHit::head) << c.pose;
+    }
+    // Where the awake head was, a sleeping cat leaves only air: no petting.
+    PetState asleep;
+    asleep.sleep = SpringAt(1.0f);
+    const Frame frame = RenderFrameOf(asleep, settings, skin);
+    const Vec2 air{184.0f, 100.0f};
+    EXPECT_NE(awake.AtStage(air.x, air.y) >> 24, 0u);
     EXPECT_EQ(frame.AtStage(air.x, air.y) >> 24, 0u);
-    EXPECT_NE(HitTestPet(air, pet, skin), PetHit::head);
+    EXPECT_NE(HitTestPet(air, asleep, skin), PetHit::head);
 }
 
 TEST_F(SceneTest, OutlineFollowsTheSettingOfEachCall) {
