@@ -1,8 +1,11 @@
 #include "skins/json_reader.h"
 
 #include <cmath>
+#include <cstddef>
 #include <cstring>
 #include <limits>
+
+#include "skins/pow10_table.h"
 
 namespace {
 
@@ -321,12 +324,12 @@ bool JsonReader::ReadNumber(double& out) {
     if (p - numberStart > kMaxNumberBytes) return Fail("数字过长");
 
     if (value != 0.0) {
-        if (exponent >= 401) {
+        if (exponent > kMaxPow10) {
             value = std::numeric_limits<double>::infinity();
-        } else if (exponent < -400) {
+        } else if (exponent < kMinPow10) {
             value = 0.0;
         } else {
-            value *= std::pow(10.0, exponent);
+            value *= kPow10[static_cast<std::size_t>(exponent - kMinPow10)];
         }
     }
     if (negative) value = -value;

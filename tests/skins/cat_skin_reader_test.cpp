@@ -29,7 +29,10 @@ const std::string kTwoAnchors = R"("anchors": [{"x": 0, "y": 0}, {"x": 10, "y": 
 
 std::string Repeat(const std::string& item, int count) {
     std::string out;
-    for (int i = 0; i < count; ++i) out += (i ? "," : "") + item;
+    for (int i = 0; i < count; ++i) {
+        if (i > 0) out += ',';
+        out += item;
+    }
     return out;
 }
 

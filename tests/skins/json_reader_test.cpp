@@ -37,14 +37,20 @@ std::string Describe(const JsonValue& v) {
         }
         case JsonKind::Array: {
             std::string out = "[";
-            for (std::size_t i = 0; i < v.items.size(); ++i)
-                out += (i ? "," : "") + Describe(v.items[i]);
+            for (std::size_t i = 0; i < v.items.size(); ++i) {
+                if (i > 0) out += ',';
+                out += Describe(v.items[i]);
+            }
             return out + "]";
         }
         case JsonKind::Object: {
             std::string out = "{";
             for (std::size_t i = 0; i < v.items.size(); ++i) {
-                out += (i ? "," : "") + ("\"" + v.keys[i] + "\":") + Describe(v.items[i]);
+                if (i > 0) out += ',';
+                out += '"';
+                out += v.keys[i];
+                out += "\":";
+                out += Describe(v.items[i]);
             }
             return out + "}";
         }
