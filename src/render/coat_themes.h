@@ -28,7 +28,8 @@ struct EyeTheme {
 };
 extern const std::array<EyeTheme, kEyeThemeCount> kEyeThemes;
 
-// Iris rgb of the eye theme with the given alpha; unknown themes give 0.
+// Iris rgb of the eye theme with the given alpha; any index but 1..6 gives
+// theme 0.
 Argb EyeThemeColor(std::int32_t theme, std::uint8_t alpha = 255);
 
 // Iris colour of a skin: its own iris slot when set, else the eye theme's.
