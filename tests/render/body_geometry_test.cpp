@@ -81,16 +81,11 @@ TEST(HindFeetTest, StaggerWidthAndTheLiftedFoot) {
     };
     const Case cases[] = {
         {0, 1.0f, 0.0f, {-35.0f, 3.0f, 17.0f, 11.0f}, {18.0f, 4.5f, 17.0f, 12.5f}, true},
-        {2, 1.0f, 0.0f, {-35.0f, 3.0f, 17.0f, 11.0f}, {18.0f, 3.0f, 17.0f, 11.0f}, true},  // stagger
-                                                                                           // 0
+        // Stagger 0: both feet level.
+        {2, 1.0f, 0.0f, {-35.0f, 3.0f, 17.0f, 11.0f}, {18.0f, 3.0f, 17.0f, 11.0f}, true},
         {0, 1.0f, 0.35f, {-35.0f, 3.0f, 17.0f, 11.0f}, {18.0f, 4.5f, 17.0f, 12.5f}, false},
         // Centres move with the width; sizes stay.
-        {0,
-         1.2f,
-         0.0f,
-         {-26.5f * 1.2f - 8.5f, 3.0f, 17.0f, 11.0f},
-         {26.5f * 1.2f - 8.5f, 4.5f, 17.0f, 12.5f},
-         true},
+        {0, 1.2f, 0.0f, {-40.3f, 3.0f, 17.0f, 11.0f}, {23.3f, 4.5f, 17.0f, 12.5f}, true},
         {1, 1.0f, 0.0f, {-31.0f, 3.5f, 15.5f, 12.0f}, {15.5f, 4.5f, 15.5f, 12.5f}, true},
     };
     for (const Case& c : cases) {
