@@ -88,7 +88,7 @@ std::vector<SkinPoint> Crescent(const Template& t) {
     const SkinPoint mid{(t.a.x + t.b.x) / 2.0f, (t.a.y + t.b.y) / 2.0f + t.c.y};
     const int half = t.count / 2;
     for (int i = 0; i <= half; ++i)
-        out.push_back(Quad(t.a, mid, t.b, static_cast<float>(i) / half));
+        out.push_back(Quad(t.a, mid, t.b, static_cast<float>(i) / static_cast<float>(half)));
     const int back = t.count - half - 1;
     for (int i = 1; i <= back; ++i) {
         const float u = 1.0f - static_cast<float>(i) / static_cast<float>(back + 1);

@@ -147,7 +147,8 @@ const std::array<CatSkin, kBuiltinCoatCount>& BuiltinCoats() {
 }
 
 const CatSkin& BuiltinCoat(std::int32_t coatTheme) {
-    const std::int32_t index = std::clamp<std::int32_t>(coatTheme, 0, kBuiltinCoatCount - 1);
+    const std::int32_t index =
+        std::clamp<std::int32_t>(coatTheme, 0, static_cast<std::int32_t>(kBuiltinCoatCount) - 1);
     return BuiltinCoats()[static_cast<std::size_t>(index)];
 }
 

@@ -54,7 +54,9 @@ Figures Summarise(std::vector<double> ms) {
     std::sort(ms.begin(), ms.end());
     Figures f;
     f.median = ms[ms.size() / 2];
-    f.p95 = ms[std::min(ms.size() - 1, static_cast<std::size_t>(std::ceil(ms.size() * 0.95)) - 1)];
+    f.p95 = ms[std::min(
+        ms.size() - 1,
+        static_cast<std::size_t>(std::ceil(static_cast<double>(ms.size()) * 0.95)) - 1)];
     return f;
 }
 
