@@ -2,8 +2,11 @@
 
 #include <wtsapi32.h>
 
+#include <cmath>
+
 #include "app/presentation_win32.h"
 #include "input/input_monitor_win32.h"
+#include "pet/pet_state.h"
 #include "settings/settings_store_win32.h"
 #include "ui/context_menu_win32.h"
 
@@ -39,6 +42,63 @@ void DestroyOverlayResources(PetApp& app, HWND overlay) {
     FreeSurface(app);
     app.overlayWindow = nullptr;
     PostQuitMessage(0);
+}
+
+// Where the cursor was when the current message was made; the live position may already be
+// further along, or (under Wine) not yet where the message says.
+POINT MessageCursor() {
+    const DWORD packed = GetMessagePos();
+    return POINT{static_cast<short>(LOWORD(packed)), static_cast<short>(HIWORD(packed))};
+}
+
+bool AltHeld() {
+    return (GetAsyncKeyState(VK_MENU) & 0x8000) != 0;
+}
+
+float OverlayPixelsPerUnit(const PetApp& app) {
+    RECT rect{};
+    GetWindowRect(app.overlayWindow, &rect);
+    return PixelsPerStageUnit(rect.right - rect.left);
+}
+
+void StartDrag(PetApp& app) {
+    RECT rect{};
+    GetWindowRect(app.overlayWindow, &rect);
+    app.dragCursorStart = MessageCursor();
+    app.dragWindowStart = POINT{rect.left, rect.top};
+    app.dragging = true;
+    SetHeld(app.pet, true, 0, 0, OverlayPixelsPerUnit(app));
+    SetCapture(app.overlayWindow);
+}
+
+// The window follows the cursor; the step, turned into the pet's own frame, swings the pet.
+void ContinueDrag(PetApp& app) {
+    const POINT cursor = MessageCursor();
+    RECT rect{};
+    GetWindowRect(app.overlayWindow, &rect);
+    const int x = cursor.x + app.dragWindowStart.x - app.dragCursorStart.x;
+    const int y = cursor.y + app.dragWindowStart.y - app.dragCursorStart.y;
+    const double theta = app.settings.RotationDegrees * 0.017453292519943295;
+    const double dx = x - rect.left;
+    const double dy = y - rect.top;
+    double stepX = dx * std::cos(theta) + dy * std::sin(theta);
+    const double stepY = -dx * std::sin(theta) + dy * std::cos(theta);
+    if (app.settings.FlipHorizontal) stepX = -stepX;
+    SetHeld(app.pet, true, static_cast<float>(stepX), static_cast<float>(stepY),
+            PixelsPerStageUnit(rect.right - rect.left));
+    SetWindowPos(app.overlayWindow, nullptr, x, y, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void EndDrag(PetApp& app) {
+    app.dragging = false;
+    SetHeld(app.pet, false, 0, 0, OverlayPixelsPerUnit(app));
+    ReleaseCapture();
+    RECT rect{};
+    GetWindowRect(app.overlayWindow, &rect);
+    app.settings.PosX = rect.left;
+    app.settings.PosY = rect.top;
+    Save(app.settings);
 }
 
 void ShowPetAgain(PetApp& app) {
@@ -84,7 +144,46 @@ LRESULT HandleAppMessage(PetApp& app, HWND window, UINT message, WPARAM wParam, 
         case WM_CAPTURECHANGED:
             if (IsOverlay(window)) {
                 app.rightClickPending = false;
-                app.dragging = false;
+                if (app.dragging) {
+                    app.dragging = false;
+                    SetHeld(app.pet, false, 0, 0, OverlayPixelsPerUnit(app));
+                }
+            }
+            return 0;
+        case WM_MOUSEACTIVATE:
+            // Windows already keeps a WS_EX_NOACTIVATE window inactive; Wine needs telling, or the
+            // activation change cancels the drag that the click starts.
+            if (IsOverlay(window)) return MA_NOACTIVATE;
+            break;
+        case WM_LBUTTONDOWN:
+            if (IsOverlay(window) && (!app.settings.FullClickThrough || AltHeld())) StartDrag(app);
+            return 0;
+        case WM_MOUSEMOVE:
+            if (IsOverlay(window) && app.dragging) ContinueDrag(app);
+            return 0;
+        case WM_LBUTTONUP:
+            if (IsOverlay(window) && app.dragging) {
+                ContinueDrag(app);  // the release point may differ from the last move
+                EndDrag(app);
+            }
+            return 0;
+        case WM_RBUTTONDOWN:
+            if (IsOverlay(window)) {
+                app.rightClickPending = !app.settings.FullClickThrough || AltHeld();
+            }
+            return 0;
+        case WM_RBUTTONUP:
+            if (IsOverlay(window) && app.rightClickPending) {
+                app.rightClickPending = false;
+                POINT cursor{};
+                GetCursorPos(&cursor);
+                if (AltHeld()) {
+                    // The menu opens once Alt is released, or Alt would close it at once.
+                    app.menuWaitsForAlt = true;
+                    app.menuPoint = cursor;
+                } else {
+                    ShowContextMenu(app, cursor);
+                }
             }
             return 0;
         case WM_SETCURSOR:

@@ -21,6 +21,7 @@
 #include "app/window_placement_win32.h"
 #include "input/input_monitor_win32.h"
 #include "pet/pet_input_hookup.h"
+#include "render/compose_frame_win32.h"
 #include "settings/settings_store_win32.h"
 #include "ui/context_menu_win32.h"
 
@@ -107,6 +108,9 @@ int RunPet(HINSTANCE instance) {
 
     // GDI+ outlives the application object: skins and the surface hold GDI+ objects.
     std::optional<GdiplusSession> gdiplus;
+    struct RenderCaches {
+        ~RenderCaches() { ReleaseRenderCaches(); }
+    } renderCaches;
     PetApp app;
     theApp = &app;
     struct ClearTheApp {

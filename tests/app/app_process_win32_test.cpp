@@ -259,4 +259,42 @@ TEST_F(ProgramTest, ClicksPassThroughEmptyPixelsButNotTheCat) {
     }
 }
 
+void SendButton(DWORD flag) {
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dwFlags = flag;
+    SendInput(1, &input, sizeof(input));
+}
+
+TEST_F(ProgramTest, DraggingTheCatMovesTheWindowAndStoresWhereItWasDropped) {
+    HANDLE pet = Start(L"Mewlark.exe");
+    ASSERT_TRUE(WaitForPetWindow(pet));
+    HWND overlay = FindWindowW(kOverlayClass, nullptr);
+    RECT before{};
+    GetWindowRect(overlay, &before);
+
+    const POINT grab{before.left + 184, before.top + 196};
+    MoveCursorTo(grab);
+    ASSERT_TRUE(WaitUntil([&] { return !ClickThrough(overlay); }, 3000));
+    SendButton(MOUSEEVENTF_LEFTDOWN);
+    for (int step = 1; step <= 10; ++step) {
+        MoveCursorTo(POINT{grab.x - 15 * step, grab.y - 10 * step});
+        Sleep(20);
+    }
+    SendButton(MOUSEEVENTF_LEFTUP);
+
+    RECT after{};
+    EXPECT_TRUE(WaitUntil(
+        [&] {
+            GetWindowRect(overlay, &after);
+            return after.left == before.left - 150 && after.top == before.top - 100;
+        },
+        3000))
+        << after.left << "," << after.top;
+    EXPECT_TRUE(WaitUntil(
+        [&] { return static_cast<LONG>(ReadDword(L"PosX").value_or(0)) == before.left - 150; },
+        3000));
+    EXPECT_EQ(static_cast<LONG>(ReadDword(L"PosY").value_or(0)), before.top - 100);
+}
+
 }  // namespace
