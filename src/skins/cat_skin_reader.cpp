@@ -123,13 +123,6 @@ bool ReadRangedNumber(const JsonValue& object, std::string_view key, NumberRange
     return true;
 }
 
-int HexValue(char c) {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    return -1;
-}
-
 // Absent or null leaves the colour unset.
 bool ReadColor(const JsonValue* node, const std::string& path, SkinColor& out, std::string& error) {
     if (IsAbsentOrNull(node)) return true;
@@ -143,8 +136,8 @@ bool ReadColor(const JsonValue* node, const std::string& path, SkinColor& out, s
     }
     std::array<double, 4> channels = {0.0, 0.0, 0.0, 1.0};
     for (std::size_t i = 1, c = 0; i < text.size(); i += 2, ++c) {
-        const int high = HexValue(text[i]);
-        const int low = HexValue(text[i + 1]);
+        const int high = HexDigitValue(text[i]);
+        const int low = HexDigitValue(text[i + 1]);
         if (high < 0 || low < 0)
             return Fail(error, path + " 颜色里有非十六进制字符：\"" + text + "\"");
         channels[c] = (high * 16 + low) / 255.0;

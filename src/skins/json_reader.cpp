@@ -6,6 +6,7 @@
 #include <limits>
 
 #include "skins/pow10_table.h"
+#include "skins/skin_text.h"
 
 namespace {
 
@@ -20,13 +21,6 @@ bool IsDigit(unsigned char c) {
 
 bool IsWhitespace(unsigned char c) {
     return c == 0x09 || c == 0x0A || c == 0x0D || c == 0x20;
-}
-
-int HexDigitValue(unsigned char c) {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    return -1;
 }
 
 void AppendUtf8(std::string& out, std::uint32_t cp) {
@@ -178,7 +172,7 @@ bool JsonReader::ReadHexUnit(std::uint32_t& unit) {
     if (end - p < 4) return Fail("\\u 转义不完整");
     unit = 0;
     for (int i = 0; i < 4; ++i) {
-        const int h = HexDigitValue(*p++);
+        const int h = HexDigitValue(static_cast<char>(*p++));
         if (h < 0) return Fail("\\u 转义含非十六进制字符");
         unit = unit * 16 + static_cast<std::uint32_t>(h);
     }

@@ -6,6 +6,7 @@
 
 #include "skins/json_reader.h"
 #include "skins/skin_id.h"
+#include "skins/skin_text.h"
 
 namespace {
 
@@ -40,13 +41,6 @@ bool Fail(std::string& error, std::string message) {
     return false;
 }
 
-int HexValue(char c) {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    return -1;
-}
-
 SkinColor OpaqueColor(const float (&rgb)[3]) {
     return SkinColor{rgb[0], rgb[1], rgb[2], 1.0, true};
 }
@@ -62,8 +56,8 @@ bool ReadColor(const JsonValue* node, const std::string& path, SkinColor& out, s
     }
     std::array<double, 4> channels = {0.0, 0.0, 0.0, 1.0};
     for (std::size_t i = 1, c = 0; i < text.size(); i += 2, ++c) {
-        const int high = HexValue(text[i]);
-        const int low = HexValue(text[i + 1]);
+        const int high = HexDigitValue(text[i]);
+        const int low = HexDigitValue(text[i + 1]);
         if (high < 0 || low < 0) return Fail(error, path + " 颜色里有非十六进制字符");
         channels[c] = static_cast<float>(high * 16 + low) / 255.0f;
     }
