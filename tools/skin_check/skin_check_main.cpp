@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "skins/cat_skin_reader.h"
 #include "skins/keyboard_skin_reader.h"
@@ -27,9 +28,9 @@ CheckResult CheckKeyboard(const std::string& bytes) {
     return {true, OkLine("keyboard", skin.id, skin.name)};
 }
 
-CheckResult CheckFile(const std::string& pathText) {
-    const std::filesystem::path path(pathText);
-    const std::string extension = LowerAsciiExtension(std::string_view(pathText));
+CheckResult CheckFile(const std::filesystem::path& path) {
+    const std::string extension = LowerAsciiExtension(
+        std::basic_string_view<std::filesystem::path::value_type>(path.native()));
     std::string bytes;
     std::string error;
     if (extension == "mewlkb") {
@@ -47,26 +48,57 @@ CheckResult CheckFile(const std::string& pathText) {
         IsKeyboardSkinDocument(bytes)) {
         return CheckKeyboard(bytes);
     }
-    if (!ReadSkinFileBytes(path, kCatSkinFileLimit, "皮肤文件超过 2 MB 上限", bytes, error))
+    if (!ReadSkinFileBytes(path, kCatSkinFileLimit, "皮肤文件超过 2 MB 上限", bytes, error)) {
         return {false, error};
+    }
     CatSkin skin;
     if (!ReadCatSkin(bytes, skin, error)) return {false, error};
     return {true, OkLine("cat", skin.id, skin.name)};
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
-    if (argc < 2) {
-        std::fputs("usage: mewlark-skin-check FILE...\n", stderr);
-        return 2;
-    }
+// Prints one line per file, as UTF-8.
+int Run(const std::vector<std::filesystem::path>& files,
+        const std::vector<std::string>& shownNames) {
     bool allOk = true;
-    for (int i = 1; i < argc; ++i) {
-        const CheckResult result = CheckFile(argv[i]);
+    for (std::size_t i = 0; i < files.size(); ++i) {
+        const CheckResult result = CheckFile(files[i]);
         allOk = allOk && result.ok;
-        const std::string line = std::string(argv[i]) + ": " + result.line + "\n";
+        const std::string line = shownNames[i] + ": " + result.line + "\n";
         std::fwrite(line.data(), 1, line.size(), stdout);
     }
+    std::fflush(stdout);
     return allOk ? 0 : 1;
 }
+
+int Usage() {
+    std::fputs("usage: mewlark-skin-check FILE...\n", stderr);
+    return 2;
+}
+
+}  // namespace
+
+#ifdef _WIN32
+// Wide arguments keep file names in every language intact.
+int wmain(int argc, wchar_t** argv) {
+    if (argc < 2) return Usage();
+    std::vector<std::filesystem::path> files;
+    std::vector<std::string> shownNames;
+    for (int i = 1; i < argc; ++i) {
+        files.emplace_back(argv[i]);
+        const std::u8string name = files.back().u8string();
+        shownNames.emplace_back(name.begin(), name.end());
+    }
+    return Run(files, shownNames);
+}
+#else
+int main(int argc, char** argv) {
+    if (argc < 2) return Usage();
+    std::vector<std::filesystem::path> files;
+    std::vector<std::string> shownNames;
+    for (int i = 1; i < argc; ++i) {
+        files.emplace_back(argv[i]);
+        shownNames.emplace_back(argv[i]);
+    }
+    return Run(files, shownNames);
+}
+#endif
