@@ -7,6 +7,7 @@
 
 #include "input/input_monitor.h"
 #include "pet/pet_demo.h"
+#include "render/dib_surface_win32.h"
 #include "pet/pet_state.h"
 #include "pet/pet_touch.h"
 #include "settings/settings.h"
@@ -56,12 +57,7 @@ struct PetApp {
     POINT dragCursorStart{};
     POINT dragWindowStart{};
     HeadHover headHover;  // the cursor on the cat's head last frame, and where
-    HDC memoryDc = nullptr;
-    HBITMAP dib = nullptr;
-    HGDIOBJ previousBitmap = nullptr;
-    void* dibBits = nullptr;
-    int32_t dibWidth = 0;
-    int32_t dibHeight = 0;
+    DibSurface surface;   // the presentation surface, rebuilt on size change or failure
     double lastFrameTime = 0.0;
     DemoSequence demo;
     std::wstring latestVersionTag;

@@ -75,51 +75,29 @@ void HandlePointer(PetApp& app, const RECT& window, const CatSkin& skin, bool do
 }
 
 bool EnsureSurface(PetApp& app, int width, int height) {
-    if (width == app.dibWidth && height == app.dibHeight && app.memoryDc != nullptr &&
-        app.dibBits != nullptr) {
+    if (width == app.surface.width && height == app.surface.height && app.surface.Ready()) {
         return true;
     }
-    FreeSurface(app);
-    HDC screen = GetDC(nullptr);
-    app.memoryDc = CreateCompatibleDC(screen);
-    ReleaseDC(nullptr, screen);
-    if (app.memoryDc == nullptr) return false;
-
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;  // top-down
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    app.dib = CreateDIBSection(app.memoryDc, &info, DIB_RGB_COLORS, &app.dibBits, nullptr, 0);
-    if (app.dib == nullptr || app.dibBits == nullptr) {
-        FreeSurface(app);
-        return false;
-    }
-    app.previousBitmap = SelectObject(app.memoryDc, app.dib);
-    app.dibWidth = width;
-    app.dibHeight = height;
-    return true;
+    return app.surface.Create(width, height);
 }
 
 void DrawIntoSurface(PetApp& app, const CatSkin& catSkin, const KeyboardSkin& keyboardSkin) {
     // The bitmap shares the DIB's memory: no copy between drawing and presenting.
-    Gdiplus::Bitmap bitmap(app.dibWidth, app.dibHeight, app.dibWidth * 4, PixelFormat32bppPARGB,
-                           static_cast<BYTE*>(app.dibBits));
+    Gdiplus::Bitmap bitmap(app.surface.width, app.surface.height, app.surface.width * 4,
+                           PixelFormat32bppPARGB, static_cast<BYTE*>(app.surface.bits));
     Gdiplus::Graphics graphics(&bitmap);
-    ComposeFrame(graphics, app.dibWidth, app.dibHeight, app.settings.OBSCaptureMode == 2, app.pet,
-                 app.settings, catSkin, keyboardSkin);
+    ComposeFrame(graphics, app.surface.width, app.surface.height, app.settings.OBSCaptureMode == 2,
+                 app.pet, app.settings, catSkin, keyboardSkin);
 }
 
 void Present(PetApp& app, const RECT& window) {
     HDC screen = GetDC(nullptr);
     POINT destination{window.left, window.top};
-    SIZE size{app.dibWidth, app.dibHeight};
+    SIZE size{app.surface.width, app.surface.height};
     POINT source{0, 0};
     BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
     const BOOL ok = UpdateLayeredWindow(app.overlayWindow, screen, &destination, &size,
-                                        app.memoryDc, &source, 0, &blend, ULW_ALPHA);
+                                        app.surface.dc, &source, 0, &blend, ULW_ALPHA);
     ReleaseDC(nullptr, screen);
     if (ok) {
         app.layeredFailures = 0;
@@ -197,17 +175,7 @@ void RenderFrameIfDue(PetApp& app) {
 }
 
 void FreeSurface(PetApp& app) {
-    if (app.memoryDc != nullptr && app.previousBitmap != nullptr) {
-        SelectObject(app.memoryDc, app.previousBitmap);
-    }
-    if (app.dib != nullptr) DeleteObject(app.dib);
-    if (app.memoryDc != nullptr) DeleteDC(app.memoryDc);
-    app.memoryDc = nullptr;
-    app.dib = nullptr;
-    app.previousBitmap = nullptr;
-    app.dibBits = nullptr;
-    app.dibWidth = 0;
-    app.dibHeight = 0;
+    app.surface.Free();
 }
 
 void SetClickThrough(HWND window, bool on) {

@@ -10,7 +10,7 @@
 #include "app/command_line.h"
 #include "app/dpi_awareness_win32.h"
 #include "app/frame_pacing.h"
-#include "app/gdiplus_session_win32.h"
+#include "render/gdiplus_session_win32.h"
 #include "app/monotonic_clock.h"
 #include "app/pet_app_win32.h"
 #include "app/presentation_win32.h"

@@ -10,40 +10,14 @@
 
 #include "render/coat_themes.h"
 #include "render/compose_frame_win32.h"
+#include "render/dib_surface_win32.h"
+#include "render/gdiplus_session_win32.h"
 #include "render/snapshot_script.h"
 #include "skins/keyboard_skin.h"
 
 namespace {
 
 using Clock = std::chrono::steady_clock;
-
-struct Surface {
-    HDC dc = nullptr;
-    HBITMAP dib = nullptr;
-    HGDIOBJ previous = nullptr;
-    void* bits = nullptr;
-    int width;
-    int height;
-    Surface(int w, int h) : width(w), height(h) {
-        dc = CreateCompatibleDC(nullptr);
-        BITMAPINFO info{};
-        info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-        info.bmiHeader.biWidth = w;
-        info.bmiHeader.biHeight = -h;
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        info.bmiHeader.biCompression = BI_RGB;
-        dib = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-        if (dib != nullptr) previous = SelectObject(dc, dib);
-    }
-    ~Surface() {
-        if (previous != nullptr) SelectObject(dc, previous);
-        if (dib != nullptr) DeleteObject(dib);
-        if (dc != nullptr) DeleteDC(dc);
-    }
-    Surface(const Surface&) = delete;
-    Surface& operator=(const Surface&) = delete;
-};
 
 struct Figures {
     double median = 0;
@@ -106,8 +80,8 @@ void BenchScale(float scale, int frames) {
     settings.Scale = scale;
     const int width = static_cast<int>(std::lround(scale * 360.0f));
     const int height = static_cast<int>(std::lround(scale * 320.0f));
-    Surface surface(width, height);
-    if (surface.bits == nullptr) {
+    DibSurface surface;
+    if (!surface.Create(width, height)) {
         std::printf("scale %.1f: no surface\n", scale);
         return;
     }
@@ -145,8 +119,8 @@ void BenchScale(float scale, int frames) {
 
 void CountPerCoat() {
     Settings settings;
-    Surface surface(360, 320);
-    if (surface.bits == nullptr) return;
+    DibSurface surface;
+    if (!surface.Create(360, 320)) return;
     Gdiplus::Bitmap target(360, 320, 360 * 4, PixelFormat32bppPARGB,
                            static_cast<BYTE*>(surface.bits));
     Gdiplus::Graphics graphics(&target);
@@ -178,9 +152,8 @@ void CountPerCoat() {
 }  // namespace
 
 int main() {
-    Gdiplus::GdiplusStartupInput input;
-    ULONG_PTR token = 0;
-    if (Gdiplus::GdiplusStartup(&token, &input, nullptr) != Gdiplus::Ok) {
+    GdiplusSession gdiplus;
+    if (!gdiplus.started) {
         std::printf("GDI+ did not start\n");
         return 1;
     }
@@ -188,6 +161,5 @@ int main() {
     BenchScale(2.5f, 200);
     CountPerCoat();
     ReleaseRenderCaches();
-    Gdiplus::GdiplusShutdown(token);
     return 0;
 }

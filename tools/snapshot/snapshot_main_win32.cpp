@@ -10,6 +10,8 @@
 
 #include "render/coat_themes.h"
 #include "render/compose_frame_win32.h"
+#include "render/dib_surface_win32.h"
+#include "render/gdiplus_session_win32.h"
 #include "render/snapshot_options.h"
 #include "render/snapshot_script.h"
 #include "settings/settings.h"
@@ -18,50 +20,6 @@
 #include "skins/skin_file.h"
 
 namespace {
-
-struct GdiplusSession {
-    ULONG_PTR token = 0;
-    bool ok = false;
-    GdiplusSession() {
-        Gdiplus::GdiplusStartupInput input;
-        ok = Gdiplus::GdiplusStartup(&token, &input, nullptr) == Gdiplus::Ok;
-    }
-    ~GdiplusSession() {
-        if (!ok) return;
-        ReleaseRenderCaches();
-        Gdiplus::GdiplusShutdown(token);
-    }
-};
-
-struct DibSurface {
-    HDC dc = nullptr;
-    HBITMAP bitmap = nullptr;
-    HGDIOBJ previous = nullptr;
-    void* bits = nullptr;
-    int width = 0;
-    int height = 0;
-
-    DibSurface(int w, int h) : width(w), height(h) {
-        dc = CreateCompatibleDC(nullptr);
-        BITMAPINFO info{};
-        info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-        info.bmiHeader.biWidth = w;
-        info.bmiHeader.biHeight = -h;  // top-down
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        info.bmiHeader.biCompression = BI_RGB;
-        bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-        if (dc != nullptr && bitmap != nullptr) previous = SelectObject(dc, bitmap);
-    }
-    ~DibSurface() {
-        if (previous != nullptr) SelectObject(dc, previous);
-        if (bitmap != nullptr) DeleteObject(bitmap);
-        if (dc != nullptr) DeleteDC(dc);
-    }
-    DibSurface(const DibSurface&) = delete;
-    DibSurface& operator=(const DibSurface&) = delete;
-    bool ok() const { return bits != nullptr; }
-};
 
 bool PngEncoder(CLSID& clsid) {
     UINT count = 0;
@@ -114,8 +72,8 @@ bool Shoot(const std::string& file, const SnapshotSimulation& sim, const CatSkin
            const KeyboardSkin& keyboard, bool green) {
     const int width = sim.window.right - sim.window.left;
     const int height = sim.window.bottom - sim.window.top;
-    DibSurface surface(width, height);
-    if (!surface.ok()) return false;
+    DibSurface surface;
+    if (!surface.Create(width, height)) return false;
     {
         Gdiplus::Bitmap target(width, height, width * 4, PixelFormat32bppPARGB,
                                static_cast<BYTE*>(surface.bits));
@@ -147,7 +105,10 @@ int wmain(int argc, wchar_t** argv) {
         return 2;
     }
     GdiplusSession gdiplus;
-    if (!gdiplus.ok) {
+    struct RenderCaches {
+        ~RenderCaches() { ReleaseRenderCaches(); }
+    } renderCaches;
+    if (!gdiplus.started) {
         std::fprintf(stderr, "GDI+ did not start\n");
         return 1;
     }
