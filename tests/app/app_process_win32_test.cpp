@@ -297,4 +297,73 @@ TEST_F(ProgramTest, DraggingTheCatMovesTheWindowAndStoresWhereItWasDropped) {
     EXPECT_EQ(static_cast<LONG>(ReadDword(L"PosY").value_or(0)), before.top - 100);
 }
 
+// The pixels of a screen rectangle as the user sees them (layered windows included).
+std::vector<uint32_t> ScreenPixels(const RECT& r) {
+    const int w = r.right - r.left;
+    const int h = r.bottom - r.top;
+    std::vector<uint32_t> pixels(static_cast<size_t>(w) * h);
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    info.bmiHeader.biWidth = w;
+    info.bmiHeader.biHeight = -h;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    HBITMAP dib = CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ old = SelectObject(memory, dib);
+    BitBlt(memory, 0, 0, w, h, screen, r.left, r.top, SRCCOPY);
+    GdiFlush();
+    if (bits != nullptr) memcpy(pixels.data(), bits, pixels.size() * 4);
+    SelectObject(memory, old);
+    DeleteObject(dib);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    return pixels;
+}
+
+size_t CountDifferent(const std::vector<uint32_t>& a, const std::vector<uint32_t>& b) {
+    size_t n = 0;
+    for (size_t i = 0; i < a.size() && i < b.size(); ++i)
+        n += (a[i] & 0xFFFFFF) != (b[i] & 0xFFFFFF);
+    return n;
+}
+
+void SendKey(WORD virtualKey, WORD scanCode, bool down) {
+    INPUT input{};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = virtualKey;
+    input.ki.wScan = scanCode;
+    input.ki.dwFlags = down ? 0 : KEYEVENTF_KEYUP;
+    SendInput(1, &input, sizeof(input));
+}
+
+TEST_F(ProgramTest, KeysTypedElsewhereMoveTheDrawnPet) {
+    HANDLE pet = Start(L"Mewlark.exe");
+    ASSERT_TRUE(WaitForPetWindow(pet));
+    HWND overlay = FindWindowW(kOverlayClass, nullptr);
+    RECT rect{};
+    GetWindowRect(overlay, &rect);
+    MoveCursorTo(POINT{rect.left - 200, rect.top - 200});  // keep the pointer out of it
+    Sleep(3000);                                           // let the start-up springs settle
+
+    // A quiet pet changes little from frame to frame (breathing, blinking); typing must change
+    // far more than that.
+    const std::vector<uint32_t> quietA = ScreenPixels(rect);
+    Sleep(150);
+    const std::vector<uint32_t> quietB = ScreenPixels(rect);
+    const size_t idleChange = CountDifferent(quietA, quietB);
+
+    SendKey('A', 0x1E, true);
+    SendKey('L', 0x26, true);
+    Sleep(300);
+    const std::vector<uint32_t> typing = ScreenPixels(rect);
+    SendKey('A', 0x1E, false);
+    SendKey('L', 0x26, false);
+
+    EXPECT_GT(CountDifferent(quietB, typing), idleChange * 2 + 200) << "idle change " << idleChange;
+}
+
 }  // namespace
