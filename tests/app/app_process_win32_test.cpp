@@ -125,6 +125,15 @@ protected:
             kStartTimeoutMs);
     }
 
+    // Starts the program and waits for its window; null when it never showed.
+    HWND StartPet(RECT& rect) {
+        HANDLE pet = Start(L"Mewlark.exe");
+        if (pet == nullptr || !WaitForPetWindow(pet)) return nullptr;
+        HWND overlay = FindWindowW(kOverlayClass, nullptr);
+        GetWindowRect(overlay, &rect);
+        return overlay;
+    }
+
     static bool Running(HANDLE process) { return WaitForSingleObject(process, 0) == WAIT_TIMEOUT; }
 
     static std::optional<DWORD> ExitCodeWithin(HANDLE process, DWORD timeoutMs) {
@@ -235,11 +244,9 @@ bool ClickThrough(HWND window) {
 }
 
 TEST_F(ProgramTest, ClicksPassThroughEmptyPixelsButNotTheCat) {
-    HANDLE pet = Start(L"Mewlark.exe");
-    ASSERT_TRUE(WaitForPetWindow(pet));
-    HWND overlay = FindWindowW(kOverlayClass, nullptr);
     RECT rect{};
-    GetWindowRect(overlay, &rect);
+    HWND overlay = StartPet(rect);
+    ASSERT_NE(overlay, nullptr);
 
     struct Case {
         const char* where;
@@ -267,11 +274,9 @@ void SendButton(DWORD flag) {
 }
 
 TEST_F(ProgramTest, DraggingTheCatMovesTheWindowAndStoresWhereItWasDropped) {
-    HANDLE pet = Start(L"Mewlark.exe");
-    ASSERT_TRUE(WaitForPetWindow(pet));
-    HWND overlay = FindWindowW(kOverlayClass, nullptr);
     RECT before{};
-    GetWindowRect(overlay, &before);
+    HWND overlay = StartPet(before);
+    ASSERT_NE(overlay, nullptr);
 
     const POINT grab{before.left + 184, before.top + 196};
     MoveCursorTo(grab);
@@ -341,11 +346,9 @@ void SendKey(WORD virtualKey, WORD scanCode, bool down) {
 }
 
 TEST_F(ProgramTest, KeysTypedElsewhereMoveTheDrawnPet) {
-    HANDLE pet = Start(L"Mewlark.exe");
-    ASSERT_TRUE(WaitForPetWindow(pet));
-    HWND overlay = FindWindowW(kOverlayClass, nullptr);
     RECT rect{};
-    GetWindowRect(overlay, &rect);
+    HWND overlay = StartPet(rect);
+    ASSERT_NE(overlay, nullptr);
     MoveCursorTo(POINT{rect.left - 200, rect.top - 200});  // keep the pointer out of it
     Sleep(3000);                                           // let the start-up springs settle
 
