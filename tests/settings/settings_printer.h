@@ -17,3 +17,28 @@ inline void PrintTo(const Settings& s, std::ostream* os) {
         << s.KeyboardTheme << "/" << s.EyeTheme << " skin '" << s.CustomSkin << "' kb '"
         << s.CustomKeyboard << "' pos " << s.PosX << "," << s.PosY << "}";
 }
+
+// A record whose stored fields differ from the defaults wherever a round trip could lose them.
+inline Settings SettingsWithFieldsChanged() {
+    Settings s;
+    s.ShowKeyBadges = false;
+    s.FootEasterEgg = false;
+    s.OBSCaptureMode = 1;
+    s.OBSHideDesktop = true;
+    s.TabletMode = 2;
+    s.FlipHorizontal = true;
+    s.RotationDegrees = -45.5f;
+    s.WhiteOutline = false;
+    s.LanguageEnglish = true;
+    s.FullClickThrough = true;
+    s.AlwaysOnTop = false;
+    s.Scale = 1.5f;
+    s.CoatTheme = 4;
+    s.KeyboardTheme = 1;
+    s.EyeTheme = 6;
+    s.CustomSkin = "0123456789abcdef";
+    s.CustomKeyboard = "fedcba9876543210";
+    s.PosX = -1700;
+    s.PosY = 420;
+    return s;
+}

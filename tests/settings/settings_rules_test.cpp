@@ -299,25 +299,7 @@ TEST(SettingsSaveTest, IdentifiersAreTerminatedUtf16Strings) {
 }
 
 TEST(SettingsSaveTest, SavedValuesLoadBackUnchanged) {
-    Settings s;
-    s.ShowKeyBadges = false;
-    s.KeyboardMarquee = false;
-    s.OBSCaptureMode = 2;
-    s.OBSHideDesktop = true;
-    s.TabletMode = 1;
-    s.FlipHorizontal = true;
-    s.RotationDegrees = -45.5f;
-    s.LanguageEnglish = true;
-    s.AlwaysOnTop = false;
-    s.Scale = 1.75f;
-    s.CoatTheme = 5;
-    s.KeyboardTheme = 2;
-    s.EyeTheme = 6;
-    s.CustomSkin = "fedcba9876543210";
-    s.CustomKeyboard = "0123456789abcdef";
-    s.PosX = -1920;
-    s.PosY = 1040;
-
+    const Settings s = SettingsWithFieldsChanged();
     Store store;
     for (const RegistryWrite& w : SettingsWrites(s)) store[std::string(w.name)] = w.value;
     EXPECT_EQ(Loaded(store), s);

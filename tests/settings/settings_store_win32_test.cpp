@@ -75,30 +75,6 @@ Settings Loaded() {
     return s;
 }
 
-Settings Changed() {
-    Settings s;
-    s.ShowKeyBadges = false;
-    s.FootEasterEgg = false;
-    s.OBSCaptureMode = 1;
-    s.OBSHideDesktop = true;
-    s.TabletMode = 2;
-    s.FlipHorizontal = true;
-    s.RotationDegrees = -45.5f;
-    s.WhiteOutline = false;
-    s.LanguageEnglish = true;
-    s.FullClickThrough = true;
-    s.AlwaysOnTop = false;
-    s.Scale = 1.5f;
-    s.CoatTheme = 4;
-    s.KeyboardTheme = 1;
-    s.EyeTheme = 6;
-    s.CustomSkin = "0123456789abcdef";
-    s.CustomKeyboard = "fedcba9876543210";
-    s.PosX = -1700;
-    s.PosY = 420;
-    return s;
-}
-
 TEST_F(SettingsStoreTest, MissingKeyKeepsDefaults) {
     ASSERT_FALSE(KeyExists());
     EXPECT_EQ(Loaded(), Settings{});
@@ -106,7 +82,7 @@ TEST_F(SettingsStoreTest, MissingKeyKeepsDefaults) {
 }
 
 TEST_F(SettingsStoreTest, SaveThenLoadRestoresEveryField) {
-    const Settings saved = Changed();
+    const Settings saved = SettingsWithFieldsChanged();
     EXPECT_EQ(Save(saved), ERROR_SUCCESS);
     EXPECT_EQ(Loaded(), saved);
 
