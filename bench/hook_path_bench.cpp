@@ -15,8 +15,8 @@ struct BenchMonitor {
     BenchMonitor() {
         monitor.system.now = [this] { return now; };
         monitor.system.keyDown = [this](uint16_t vk) { return vk < 256 && down[vk]; };
-        monitor.system.readCursor = [](InputPoint& p) {
-            p = InputPoint{100, 100};
+        monitor.system.readCursor = [](ScreenPoint& p) {
+            p = ScreenPoint{100, 100};
             return true;
         };
         monitor.onKeyDown = [this](PhysicalKey key) { strikes += static_cast<int>(key); };

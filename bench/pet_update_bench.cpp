@@ -19,13 +19,13 @@ void BM_UpdatePetState(benchmark::State& state) {
     InputMonitor input;
     Settings settings;
     double now = 1000.0;
-    InputPoint cursor{400, 300};
+    ScreenPoint cursor{400, 300};
     std::array<bool, 256> down{};  // asynchronous key state by virtual key
     input.system.now = [&now] { return now; };
     input.system.keyDown = [&down](uint16_t virtualKey) {
         return virtualKey < down.size() && down[virtualKey];
     };
-    input.system.readCursor = [&cursor](InputPoint& out) {
+    input.system.readCursor = [&cursor](ScreenPoint& out) {
         out = cursor;
         return true;
     };
@@ -50,8 +50,8 @@ void BM_UpdatePetState(benchmark::State& state) {
     refill();
 
     PetFrameContext frame;
-    frame.window = PetRect{1500, 700, 1860, 1020};
-    frame.cursorScreen = PetRect{0, 0, 1920, 1080};
+    frame.window = ScreenRect{1500, 700, 1860, 1020};
+    frame.cursorScreen = ScreenRect{0, 0, 1920, 1080};
     int step = 0;
     for (auto _ : state) {
         if (step % 60 == 59) refill();

@@ -21,8 +21,8 @@ else
 fi
 
 sources=()
-for f in src/skins/*.cpp; do
-  case "$f" in *_win32.cpp) ;; *) sources+=("$f") ;; esac
+for f in src/base/*.cpp src/skins/*.cpp; do
+  case "$f" in *_win32.cpp|*/version_text.cpp) ;; *) sources+=("$f") ;; esac
 done
 
 flags=(-std=c++20 -g -O1 -Wall -Wextra -Werror -Isrc -Ifuzz

@@ -34,7 +34,7 @@ void DestroyOverlayResources(PetApp& app, HWND overlay) {
         DestroyWindow(app.trayOwnerWindow);
         app.trayOwnerWindow = nullptr;
     }
-    RemoveTrayIcon(app);
+    RemoveTrayIcon(app.trayIcon);
     if (app.dressingRoomWindow != nullptr) {
         DestroyWindow(app.dressingRoomWindow);
         app.dressingRoomWindow = nullptr;
@@ -112,7 +112,7 @@ void ShowPetAgain(PetApp& app) {
     }
     POINT cursor{};
     GetCursorPos(&cursor);
-    ShowContextMenu(app, cursor);
+    OpenContextMenu(app, cursor);
 }
 
 void OnSessionChange(PetApp& app, WPARAM change) {
@@ -182,7 +182,7 @@ LRESULT HandleAppMessage(PetApp& app, HWND window, UINT message, WPARAM wParam, 
                     app.menuWaitsForAlt = true;
                     app.menuPoint = cursor;
                 } else {
-                    ShowContextMenu(app, cursor);
+                    OpenContextMenu(app, cursor);
                 }
             }
             return 0;
@@ -221,7 +221,7 @@ LRESULT HandleAppMessage(PetApp& app, HWND window, UINT message, WPARAM wParam, 
             if (lParam == WM_CONTEXTMENU || lParam == WM_LBUTTONUP || lParam == WM_RBUTTONUP) {
                 POINT cursor{};
                 GetCursorPos(&cursor);
-                ShowContextMenu(app, cursor);
+                OpenContextMenu(app, cursor);
             }
             return 0;
         case WM_PET_SHOW:
@@ -233,7 +233,7 @@ LRESULT HandleAppMessage(PetApp& app, HWND window, UINT message, WPARAM wParam, 
         default:
             if (taskbarCreatedMessage != 0 && message == taskbarCreatedMessage &&
                 window == app.trayOwnerWindow) {
-                AddTrayIcon(app);
+                AddTrayIcon(app.trayOwnerWindow);
                 return 0;
             }
             break;
@@ -273,6 +273,17 @@ bool RegisterPetWindowClasses(HINSTANCE instance) {
     const bool overlayOk = RegisterClassExW(&overlay) != 0;
     const bool ownerOk = RegisterClassExW(&owner) != 0;
     return overlayOk && ownerOk;
+}
+
+void OpenContextMenu(PetApp& app, POINT at) {
+    HWND owner = app.trayOwnerWindow != nullptr ? app.trayOwnerWindow : app.overlayWindow;
+    switch (ShowContextMenu(owner, at, app.settings.LanguageEnglish)) {
+        case MenuCommand::Quit:
+            QuitApp(app);
+            break;
+        case MenuCommand::None:
+            break;
+    }
 }
 
 void QuitApp(PetApp& app) {

@@ -10,5 +10,8 @@ bool RegisterPetWindowClasses(HINSTANCE instance);
 // The shell's "TaskbarCreated" message: the tray icon comes back after Explorer restarts.
 void SetTaskbarCreatedMessage(UINT message);
 
+// Shows the context menu at a screen point and carries out the command chosen.
+void OpenContextMenu(PetApp& app, POINT at);
+
 // Removes the keyboard hook and destroys the overlay, whose destruction ends the loop.
 void QuitApp(PetApp& app);

@@ -5,9 +5,9 @@
 
 #include <string>
 
+#include "draw/dib_surface_win32.h"
 #include "input/input_monitor.h"
 #include "pet/pet_demo.h"
-#include "render/dib_surface_win32.h"
 #include "pet/pet_state.h"
 #include "pet/pet_touch.h"
 #include "settings/settings.h"
@@ -84,6 +84,3 @@ struct PetApp {
 // Set right after PetApp is built, cleared before it goes; window procedures and hooks
 // must do nothing while it is null.
 extern PetApp* theApp;
-
-// The numeric version of this build.
-int32_t ProgramVersion();

@@ -1,9 +1,10 @@
 #include "app/presentation_win32.h"
 
-#include "render/gdiplus_include_win32.h"
+#include "draw/gdiplus_include_win32.h"
 
 #include <memory>
 
+#include "app/app_window_win32.h"
 #include "app/frame_pacing.h"
 #include "app/frame_steps.h"
 #include "app/monotonic_clock.h"
@@ -15,7 +16,6 @@
 #include "pet/pet_update.h"
 #include "render/compose_frame_win32.h"
 #include "render/hit_test.h"
-#include "ui/context_menu_win32.h"
 
 namespace {
 
@@ -30,17 +30,17 @@ bool PointerBusy(const PetApp& app) {
     return app.dragging || app.resizeCorner >= 0 || app.rotating;
 }
 
-PetRect ToPetRect(const RECT& r) {
-    return PetRect{r.left, r.top, r.right, r.bottom};
+ScreenRect ToPetRect(const RECT& r) {
+    return ScreenRect{r.left, r.top, r.right, r.bottom};
 }
 
-PetRect MonitorRectNear(POINT point) {
+ScreenRect MonitorRectNear(POINT point) {
     MONITORINFO info{};
     info.cbSize = sizeof(info);
     if (GetMonitorInfoW(MonitorFromPoint(point, MONITOR_DEFAULTTOPRIMARY), &info)) {
         return ToPetRect(info.rcMonitor);
     }
-    return PetRect{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    return ScreenRect{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
 }
 
 // Decides, from where the cursor is over the cat, whether the window takes clicks, and lets
@@ -62,7 +62,7 @@ void HandlePointer(PetApp& app, const RECT& window, const CatSkin& skin, bool do
     }
     const Vec2 p = ScreenToStage(cursor.x, cursor.y, ToPetRect(window), app.settings);
     const PetHit hit = HitTestPet(p, app.pet, skin);
-    const PetPoint stagePoint{p.x, p.y};
+    const Vec2 stagePoint{p.x, p.y};
     TouchTail(app.pet, stagePoint, skin);
     if (hit == PetHit::head) {
         StrokeHead(app.pet, stagePoint, app.headHover, app.settings, douniRender, now);
@@ -128,7 +128,7 @@ void RenderFrame(PetApp& app) {
             app.menuWaitsForAlt = false;
             return true;
         },
-        [&] { ShowContextMenu(app, app.menuPoint); },
+        [&] { OpenContextMenu(app, app.menuPoint); },
         [&] {
             if (app.demo.active) {
                 StepDemo(app.demo, app.pet, app.settings,

@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <cmath>
 
+#include "base/stage.h"
+
 namespace {
 
-constexpr double kStageWidth = 360.0;
-constexpr double kStageHeight = 320.0;
 constexpr std::int64_t kVisibleMargin = 40;
 constexpr std::int64_t kCornerRight = 24;
 constexpr std::int64_t kCornerBottom = 12;

@@ -4,17 +4,8 @@
 #include <optional>
 #include <vector>
 
+#include "base/geometry.h"
 #include "settings/settings.h"
-
-// A rectangle in screen pixels; right and bottom are exclusive.
-struct ScreenRect {
-    std::int32_t left = 0;
-    std::int32_t top = 0;
-    std::int32_t right = 0;
-    std::int32_t bottom = 0;
-
-    bool operator==(const ScreenRect&) const = default;
-};
 
 struct WindowSize {
     std::int32_t width = 0;

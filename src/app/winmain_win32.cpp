@@ -10,15 +10,15 @@
 #include "app/command_line.h"
 #include "app/dpi_awareness_win32.h"
 #include "app/frame_pacing.h"
-#include "render/gdiplus_session_win32.h"
 #include "app/monotonic_clock.h"
 #include "app/pet_app_win32.h"
 #include "app/presentation_win32.h"
 #include "app/single_instance_win32.h"
 #include "app/skins_in_use_win32.h"
-#include "app/version.h"
 #include "app/window_placement.h"
 #include "app/window_placement_win32.h"
+#include "base/version.h"
+#include "draw/gdiplus_session_win32.h"
 #include "input/input_monitor_win32.h"
 #include "pet/pet_input_hookup.h"
 #include "render/compose_frame_win32.h"
@@ -149,7 +149,7 @@ int RunPet(HINSTANCE instance) {
 
     if (app.settings.OBSCaptureMode != 0 && app.settings.OBSHideDesktop) ApplyCaptureMode(app);
 
-    AddTrayIcon(app);
+    AddTrayIcon(app.trayOwnerWindow);
     app.sessionNotifyRegistered =
         WTSRegisterSessionNotification(app.overlayWindow, NOTIFY_FOR_THIS_SESSION) != FALSE;
     // The foreground event hook is installed here once the foreground watcher exists.

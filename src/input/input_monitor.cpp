@@ -5,7 +5,7 @@
 #include <cstring>
 #include <limits>
 
-#include "input/virtual_keys.h"
+#include "keys/virtual_keys.h"
 
 InputMonitor* hookTarget = nullptr;
 
@@ -58,7 +58,7 @@ bool KeyDown(const InputMonitor& m, uint16_t virtualKey) {
     return m.system.keyDown ? m.system.keyDown(virtualKey) : false;
 }
 
-bool ReadCursor(const InputMonitor& m, InputPoint& cursor) {
+bool ReadCursor(const InputMonitor& m, ScreenPoint& cursor) {
     return m.system.readCursor ? m.system.readCursor(cursor) : false;
 }
 
@@ -190,8 +190,8 @@ void FrameStep(InputMonitor& monitor, float dt) {
     const double now = Now(monitor);
     if (now - monitor.lastDeviceScan > kDeviceScanSeconds) ScanTabletDevices(monitor, now);
 
-    InputVector motion;
-    InputPoint cursor = monitor.cursor;
+    Vec2 motion;
+    ScreenPoint cursor = monitor.cursor;
     if (ReadCursor(monitor, cursor)) {
         motion.x = static_cast<float>(cursor.x - monitor.cursor.x);
         motion.y = static_cast<float>(cursor.y - monitor.cursor.y);
@@ -202,10 +202,10 @@ void FrameStep(InputMonitor& monitor, float dt) {
         (std::fabs(monitor.rawMouseDelta.x) > 0.5f || std::fabs(monitor.rawMouseDelta.y) > 0.5f)) {
         motion = monitor.rawMouseDelta;
     }
-    monitor.rawMouseDelta = InputVector{};
+    monitor.rawMouseDelta = Vec2{};
 
     if (std::hypot(motion.x, motion.y) > 0.4f && dt > 0.001f) {
-        monitor.cursorVelocity = InputVector{motion.x / dt, motion.y / dt};
+        monitor.cursorVelocity = Vec2{motion.x / dt, motion.y / dt};
         monitor.lastInputTime = now;
     } else {
         monitor.cursorVelocity.x *= 0.82f;
@@ -228,8 +228,8 @@ void ResetInput(InputMonitor& monitor) {
     monitor.heldKeys.clear();
     monitor.heldOrder.clear();
     for (int button = 0; button < 3; ++button) SetButton(monitor, button, false, now);
-    monitor.rawMouseDelta = InputVector{};
-    monitor.cursorVelocity = InputVector{};
+    monitor.rawMouseDelta = Vec2{};
+    monitor.cursorVelocity = Vec2{};
     ReadCursor(monitor, monitor.cursor);
     monitor.lastRawKeyTime = 0.0;
     monitor.lastRawMouseTime = 0.0;

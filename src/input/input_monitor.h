@@ -9,18 +9,8 @@
 #include <unordered_set>
 #include <vector>
 
-#include "input/physical_key.h"
-
-// Screen position in pixels.
-struct InputPoint {
-    int32_t x = 0;
-    int32_t y = 0;
-};
-
-struct InputVector {
-    float x = 0.0f;
-    float y = 0.0f;
-};
+#include "base/geometry.h"
+#include "keys/physical_key.h"
 
 // What a raw-input device reports about itself (HID devices only).
 struct HidDeviceInfo {
@@ -35,7 +25,7 @@ struct HidDeviceInfo {
 struct InputSystem {
     std::function<double()> now;                       // monotonic seconds
     std::function<bool(uint16_t virtualKey)> keyDown;  // asynchronous key state, high bit
-    std::function<bool(InputPoint& cursor)> readCursor;
+    std::function<bool(ScreenPoint& cursor)> readCursor;
     std::function<bool(std::vector<HidDeviceInfo>& devices)> listHidDevices;
 };
 
@@ -65,9 +55,9 @@ struct InputMonitor {
     double lastInputTime = 0.0;
     double lastButtonDownTime = 0.0;
     double lastKeyDownTime = 0.0;
-    InputPoint cursor;
-    InputVector cursorVelocity;  // pixels per second
-    InputVector rawMouseDelta;   // relative raw motion since the last frame
+    ScreenPoint cursor;
+    Vec2 cursorVelocity;  // pixels per second
+    Vec2 rawMouseDelta;   // relative raw motion since the last frame
     int32_t keyPressCount = 0;
     bool rawInputRegistered = false;
     HookHandle keyboardHook;

@@ -54,10 +54,10 @@ InputSystem Win32InputSystem(std::function<double()> clock) {
     system.keyDown = [](uint16_t virtualKey) {
         return (static_cast<unsigned short>(GetAsyncKeyState(virtualKey)) & 0x8000u) != 0;
     };
-    system.readCursor = [](InputPoint& cursor) {
+    system.readCursor = [](ScreenPoint& cursor) {
         POINT point{};
         if (!GetCursorPos(&point)) return false;
-        cursor = InputPoint{point.x, point.y};
+        cursor = ScreenPoint{point.x, point.y};
         return true;
     };
     system.listHidDevices = ListHidDevices;

@@ -3,7 +3,7 @@
 #include <array>
 #include <cstdint>
 
-#include "desk/key_layout.h"
+#include "keys/key_layout.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "input/physical_key.h"
+#include "keys/physical_key.h"
 
 // True for keys of the right half of a real keyboard (struck by the right
 // paw, drawn on the screen's left); keys that borrow a keycap count by the

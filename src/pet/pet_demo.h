@@ -3,7 +3,7 @@
 #include <array>
 #include <cstdint>
 
-#include "input/physical_key.h"
+#include "keys/physical_key.h"
 
 struct PetState;
 struct Settings;

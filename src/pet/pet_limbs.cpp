@@ -4,17 +4,18 @@
 #include <cmath>
 #include <vector>
 
-#include "desk/key_layout.h"
+#include "base/small_math.h"
 #include "input/input_monitor.h"
+#include "keys/key_layout.h"
 #include "pet/key_halves.h"
 #include "settings/settings.h"
 
 namespace {
 
-constexpr PetPoint kRightPawRest{164.0f, 235.0f};
-constexpr PetPoint kLeftPawRest{204.0f, 235.0f};
-constexpr PetPoint kFootRest{214.0f, 234.0f};
-constexpr PetPoint kTailRest{275.0f, 196.0f};
+constexpr Vec2 kRightPawRest{164.0f, 235.0f};
+constexpr Vec2 kLeftPawRest{204.0f, 235.0f};
+constexpr Vec2 kFootRest{214.0f, 234.0f};
+constexpr Vec2 kTailRest{275.0f, 196.0f};
 constexpr float kShortHold = 0.14f;
 constexpr std::size_t kMaxInkPoints = 28;
 constexpr float kInkSpacing = 1.8f;
@@ -26,12 +27,12 @@ struct LimbKeys {
     PhysicalKey foot = PhysicalKey::None;
 };
 
-PetPoint Center(PhysicalKey key) {
-    const KeyPoint p = KeyCenter(key);
+Vec2 Center(PhysicalKey key) {
+    const Vec2 p = KeyCenter(key);
     return {p.x, p.y};
 }
 
-void Aim(Spring& x, Spring& y, PetPoint p) {
+void Aim(Spring& x, Spring& y, Vec2 p) {
     x.target = p.x;
     y.target = p.y;
 }
@@ -122,15 +123,13 @@ void MoveStylus(PetState& pet, const LimbFrame& frame, const InputMonitor& input
         return;
     }
     pet.tabletActive = true;
-    const PetRect& screen = frame.cursorScreen;
+    const ScreenRect& screen = frame.cursorScreen;
     const float width = static_cast<float>(std::max(1, screen.right - screen.left));
     const float height = static_cast<float>(std::max(1, screen.bottom - screen.top));
     const float u =
-        std::clamp(static_cast<float>(input.cursor.x - screen.left) / width, 0.0f, 1.0f) * 0.64f +
-        0.25f;
+        Clamp01(static_cast<float>(input.cursor.x - screen.left) / width) * 0.64f + 0.25f;
     const float v =
-        std::clamp(static_cast<float>(input.cursor.y - screen.top) / height, 0.0f, 1.0f) * 0.68f +
-        0.16f;
+        Clamp01(static_cast<float>(input.cursor.y - screen.top) / height) * 0.68f + 0.16f;
     pet.penX.target = (76.0f * u + 18.0f) + ((78.0f * u + 13.0f) - (76.0f * u + 18.0f)) * v;
     pet.penY.target = (5.0f * u + 235.0f) + 49.0f * v;
     StepSpring(pet.penX, dt, 240.0f, 20.0f);
@@ -238,7 +237,7 @@ void AimPawsAndFoot(PetState& pet, const LimbFrame& frame, const InputMonitor& i
     if (frame.heldLevel > 0.24f) {
         // Carried: the paws dangle and sway with the body.
         const float w = static_cast<float>(7.6 * pet.clock);
-        const float s = frame.heldLevel * frame.heldLevel * (3.0f - 2.0f * frame.heldLevel);
+        const float s = Smooth(frame.heldLevel);
         const float sway = 24.0f * pet.dragSwayX.value;
         Aim(pet.rightPawX, pet.rightPawY,
             {hx - 20.0f + sway + 3.0f * std::sin(w), 250.0f - 44.0f * s + 2.2f * std::cos(w)});
@@ -262,12 +261,12 @@ void AimPawsAndFoot(PetState& pet, const LimbFrame& frame, const InputMonitor& i
     if (douniActive) {
         const float lr = std::clamp(pet.douniRightLift.value, 0.0f, 1.18f);
         const float ll = std::clamp(pet.douniLeftLift.value, 0.0f, 1.18f);
-        const PetPoint rightBase =
-            keys.right != PhysicalKey::None ? Center(keys.right) : PetPoint{hx - 44.0f, 246.0f};
-        const PetPoint leftBase =
-            keys.left != PhysicalKey::None ? Center(keys.left) : PetPoint{hx + 22.0f, 246.0f};
-        const PetPoint rightUp{hx - 84.0f, 156.0f};
-        const PetPoint leftUp{hx - 8.0f, 158.0f};
+        const Vec2 rightBase =
+            keys.right != PhysicalKey::None ? Center(keys.right) : Vec2{hx - 44.0f, 246.0f};
+        const Vec2 leftBase =
+            keys.left != PhysicalKey::None ? Center(keys.left) : Vec2{hx + 22.0f, 246.0f};
+        const Vec2 rightUp{hx - 84.0f, 156.0f};
+        const Vec2 leftUp{hx - 8.0f, 158.0f};
         Aim(pet.rightPawX, pet.rightPawY,
             {rightBase.x + (rightUp.x - rightBase.x) * lr,
              rightBase.y + (rightUp.y - rightBase.y) * lr});
@@ -303,7 +302,7 @@ void AimPawsAndFoot(PetState& pet, const LimbFrame& frame, const InputMonitor& i
 void Marquee(PetState& pet, float dt, const InputMonitor& input, const Settings& settings) {
     if (!settings.KeyboardMarquee) return;
     const float heldCount = static_cast<float>(input.heldKeys.size());
-    pet.marqueeLevel.target = std::clamp((heldCount - 2.0f) / 5.0f, 0.0f, 1.0f);
+    pet.marqueeLevel.target = Clamp01((heldCount - 2.0f) / 5.0f);
     StepSpring(pet.marqueeLevel, dt, 90.0f, 20.0f);
     const float phase = pet.marqueePhase + (pet.marqueeLevel.value * 0.4f + 0.42f) * dt;
     pet.marqueePhase = phase - std::floor(phase);
@@ -316,7 +315,7 @@ void Tail(PetState& pet, const LimbFrame& frame, const InputMonitor& input,
     StepSpring(pet.tailOnKey, dt, 180.0f, 24.0f);
     Marquee(pet, dt, input, settings);
 
-    PetPoint tip = kTailRest;
+    Vec2 tip = kTailRest;
     if (pet.tailOnKey.target > 0.0f) {
         for (PhysicalKey key : input.heldOrder) {
             if (key != keys.right && key != keys.left && key != keys.foot) {

@@ -16,7 +16,7 @@ struct LimbFrame {
     float alertLevel = 0.0f;
     bool recent = false;      // pointer used within 2.2 s, or a main button down
     bool veryRecent = false;  // the same within 0.75 s
-    PetRect cursorScreen;
+    ScreenRect cursorScreen;
     bool douniTyping = false;
     bool douniRender = false;
 };

@@ -5,7 +5,8 @@
 #include <cstddef>
 #include <string>
 
-#include "desk/key_layout.h"
+#include "base/small_math.h"
+#include "keys/key_layout.h"
 #include "pet/key_halves.h"
 #include "pet/random_range.h"
 #include "settings/settings.h"
@@ -33,7 +34,7 @@ float SpringDirection(bool rightHalf) {
 
 void DouniStrike(PetState& pet, PhysicalKey key, PhysicalKey slot, bool rightHalf, double now,
                  float anger) {
-    const PetPoint d = DouniKeyPoint(key);
+    const Vec2 d = DouniKeyPoint(key);
     pet.douniStrikeSide = rightHalf ? 0 : 1;
     pet.douniStrikeTimer = 0.28f;
     pet.douniPenPose.target = 0.0f;
@@ -83,8 +84,8 @@ void StrikeKey(PetState& pet, PhysicalKey key, const Settings& settings, bool do
                double now) {
     const PhysicalKey slot = KeyAlias(key);
     pet.keyGlow[static_cast<std::int32_t>(slot)] = 1.0f;
-    const KeyPoint center = KeyCenter(key);
-    const PetPoint p{center.x, center.y};
+    const Vec2 center = KeyCenter(key);
+    const Vec2 p{center.x, center.y};
     pet.lookAtKey = true;
     pet.lookAtX = p.x;
     pet.lookAtY = p.y;
@@ -143,7 +144,7 @@ void PressMouseButton(PetState& pet, int button, bool down, const Settings& sett
     }
 }
 
-void SpawnBadge(PetState& pet, std::wstring_view text, PetPoint point, double now) {
+void SpawnBadge(PetState& pet, std::wstring_view text, Vec2 point, double now) {
     if (text.empty()) return;
     const std::int32_t slot =
         now - pet.lastBadgeTime < kBadgeBurstGap ? (pet.badgeSlot + 1) % 6 : 0;
@@ -167,12 +168,12 @@ void SpawnBadge(PetState& pet, std::wstring_view text, PetPoint point, double no
     }
 }
 
-PetPoint DouniKeyPoint(PhysicalKey key) {
+Vec2 DouniKeyPoint(PhysicalKey key) {
     const PhysicalKey alias = KeyAlias(key);
     if (alias == PhysicalKey::Space) return {424.162f, 503.477f};
     const KeySlot* slot = FindKeySlot(alias);
     if (slot == nullptr) return {479.799f, 450.370f};
-    const float c = std::clamp(1.0f - (slot->x + slot->width / 2.0f), 0.0f, 1.0f);
+    const float c = Clamp01(1.0f - (slot->x + slot->width / 2.0f));
     const int column = std::clamp(static_cast<int>(7.99f * c), 0, 7);
     int row = std::clamp(slot->row, 0, 3);
     if ((slot->row == 3 || slot->row == 4) && column >= 2 && column <= 5) row = 2;

@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-#include "input/physical_key.h"
+#include "keys/physical_key.h"
 #include "pet/pet_state.h"
 
 struct Settings;
@@ -22,7 +22,7 @@ void PressMouseButton(PetState& pet, int button, bool down, const Settings& sett
 
 // Floats a badge up from point; quick successive badges fan out over six
 // slots. An empty text spawns nothing.
-void SpawnBadge(PetState& pet, std::wstring_view text, PetPoint point, double now);
+void SpawnBadge(PetState& pet, std::wstring_view text, Vec2 point, double now);
 
 // Where a key lies in the drawing space of the "douni" style.
-PetPoint DouniKeyPoint(PhysicalKey key);
+Vec2 DouniKeyPoint(PhysicalKey key);

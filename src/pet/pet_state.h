@@ -5,14 +5,10 @@
 #include <unordered_map>
 #include <vector>
 
-#include "input/physical_key.h"
+#include "base/geometry.h"
+#include "base/small_math.h"
+#include "keys/physical_key.h"
 #include "pet/spring.h"
-
-// A point in Stage units.
-struct PetPoint {
-    float x = 0.0f;
-    float y = 0.0f;
-};
 
 // A text badge floating up from a struck key or clicked button.
 struct KeyBadge {
@@ -46,7 +42,7 @@ struct InkPoint {
 
 // Period by which tailPhase wraps: a whole number of periods of every sine
 // taken of it (sin d, cos 1.3d, sin 0.6d), so wrapping never jumps the tail.
-inline constexpr double kTailPhasePeriod = 20.0 * 3.14159265358979323846;
+inline constexpr double kTailPhasePeriod = 20.0 * kPiDouble;
 
 // Everything about the pet that moves. Positions are Stage units, angles
 // radians; times stored as double are monotonic seconds (0 = never).

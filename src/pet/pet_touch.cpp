@@ -4,7 +4,8 @@
 #include <array>
 #include <cmath>
 
-#include "render/tail_curve.h"
+#include "base/small_math.h"
+#include "pet/tail_curve.h"
 #include "settings/settings.h"
 #include "skins/cat_skin.h"
 
@@ -17,13 +18,9 @@ constexpr float kTailReach = 24.0f;
 constexpr float kFlickCooldown = 0.16f;
 constexpr std::array<float, 4> kTailSamples{0.35f, 0.58f, 0.8f, 1.0f};
 
-float Smooth(float x) {
-    return x * x * (3.0f - 2.0f * x);
-}
-
 }  // namespace
 
-void StrokeHead(PetState& pet, PetPoint point, HeadHover& hover, const Settings& settings,
+void StrokeHead(PetState& pet, Vec2 point, HeadHover& hover, const Settings& settings,
                 bool douniRender, double now) {
     const bool measured = hover.hovering && (!douniRender || SpringLevel(pet.alert) <= 0.2f);
     if (measured) {
@@ -47,7 +44,7 @@ void StrokeHead(PetState& pet, PetPoint point, HeadHover& hover, const Settings&
     hover.hovering = true;
 }
 
-void TouchTail(PetState& pet, PetPoint point, const CatSkin& skin) {
+void TouchTail(PetState& pet, Vec2 point, const CatSkin& skin) {
     if (SpringLevel(pet.tailOnKey) >= 0.25f) return;  // parked on a key
 
     // The tail where it is drawn, with the skin's root shift and length.
@@ -57,10 +54,10 @@ void TouchTail(PetState& pet, PetPoint point, const CatSkin& skin) {
     const float bodyY = 226.0f - 22.0f * carry + 10.0f * droop;
     const TailCurve curve = ComputeTailCurve(bodyX, bodyY, pet, skin);
 
-    TailCurvePoint nearest{};
+    Vec2 nearest{};
     float best = 0.0f;
     for (std::size_t i = 0; i < kTailSamples.size(); ++i) {
-        const TailCurvePoint s = TailCurveAt(curve, kTailSamples[i]);
+        const Vec2 s = TailCurveAt(curve, kTailSamples[i]);
         const float d = std::hypot(s.x - point.x, s.y - point.y);
         if (i == 0 || d < best) {
             best = d;

@@ -3,8 +3,9 @@
 #include <algorithm>
 #include <cmath>
 
-#include "desk/key_layout.h"
+#include "base/small_math.h"
 #include "input/input_monitor.h"
+#include "keys/key_layout.h"
 #include "pet/pet_limbs.h"
 #include "pet/random_range.h"
 #include "settings/settings.h"
@@ -12,13 +13,8 @@
 namespace {
 
 constexpr float kMaxStep = 0.04f;
-constexpr float kPi = 3.14159265358979f;
 constexpr float kHeadRestX = 184.0f;
 constexpr float kHeadRestY = 124.0f;
-
-float Smooth(float x) {
-    return x * x * (3.0f - 2.0f * x);
-}
 
 void FallToZero(float& v, float rate) {
     v = std::max(0.0f, v - rate);
@@ -236,7 +232,7 @@ void HeadAndBody(PetState& pet, float dt, const Levels& levels) {
 }
 
 // Gaze, head roll and pupils.
-void GazeAndEyes(PetState& pet, float dt, double now, const PetRect& window,
+void GazeAndEyes(PetState& pet, float dt, double now, const ScreenRect& window,
                  const InputMonitor& input, float alertLevel, float sleepLevel) {
     const bool typing = !input.heldKeys.empty() || Recently(now, input.lastKeyDownTime, 0.65);
     const float p = PixelsPerStageUnit(window.right - window.left);

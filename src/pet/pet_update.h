@@ -2,27 +2,20 @@
 
 #include <cstdint>
 
+#include "base/geometry.h"
 #include "pet/pet_state.h"
 
 struct InputMonitor;
 struct Settings;
 
-// A screen rectangle in pixels.
-struct PetRect {
-    std::int32_t left = 0;
-    std::int32_t top = 0;
-    std::int32_t right = 0;
-    std::int32_t bottom = 0;
-};
-
 // What one frame hands to the pet besides the input and the settings.
 struct PetFrameContext {
     double frameDelta = 1.0 / 60.0;  // seconds since the previous frame
     double now = 0.0;                // monotonic seconds, the clock the input monitor uses
-    PetRect window;                  // the overlay window on the screen
+    ScreenRect window;               // the overlay window on the screen
     // The full rectangle of the monitor nearest the cursor (the primary
     // screen when unknown); maps the pointer onto the drawn tablet.
-    PetRect cursorScreen;
+    ScreenRect cursorScreen;
     bool douniTyping = false;  // the worn cat skin's typingStyle is "douni"
     bool douniRender = false;  // its renderStyle is "douni"
 };

@@ -1,4 +1,5 @@
 #include "pet/spring.h"
+#include "base/small_math.h"
 
 #include <algorithm>
 #include <cmath>
@@ -23,5 +24,5 @@ void StepSpring(Spring& spring, float dt, float k, float d) {
 }
 
 float SpringLevel(const Spring& spring) {
-    return std::clamp(spring.value, 0.0f, 1.0f);
+    return Clamp01(spring.value);
 }

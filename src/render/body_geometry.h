@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "render/geometry.h"
+#include "draw/draw_geometry.h"
 
 struct CatSkin;
 struct PetState;

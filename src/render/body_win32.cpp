@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "base/small_math.h"
 #include "pet/pet_state.h"
 #include "render/body_geometry.h"
 #include "render/build_geometry.h"
@@ -13,7 +14,6 @@
 
 namespace {
 
-constexpr float kDegrees = 57.29578f;
 constexpr Argb kDefaultBody = 0xFF161618u;
 
 Argb SlotOr(const SkinColor& slot, Argb fallback) {
@@ -51,7 +51,7 @@ bool HasLayerIn(const CatSkin& skin, std::initializer_list<RegionSpace> spaces) 
 // Enters the frame of the hind feet: anchor, lean, widen and crouch.
 void EnterFeetFrame(Canvas& canvas, const BodyFrame& f) {
     Translate(canvas, f.body.x, f.body.y);
-    Rotate(canvas, f.lean * kDegrees);
+    Rotate(canvas, f.lean * kDegreesPerRadian);
     Scale(canvas, f.widen, f.crouch);
 }
 
@@ -269,7 +269,7 @@ void DrawEars(Canvas& canvas, Vec2 headCentre, const PetState& pet, const CatSki
               bool outlinePass) {
     const SavedState saved(canvas);
     Translate(canvas, headCentre.x, headCentre.y);
-    Rotate(canvas, pet.headRoll.value * kDegrees);
+    Rotate(canvas, pet.headRoll.value * kDegreesPerRadian);
     if (skin.shape.headScale != 1.0f) Scale(canvas, skin.shape.headScale, skin.shape.headScale);
     const bool dazed = IsBuiltinCoat(skin, 4);
     for (int side : {-1, 1}) {

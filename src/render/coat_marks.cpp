@@ -4,11 +4,10 @@
 #include <cmath>
 #include <cstdint>
 
-#include "render/color.h"
+#include "base/small_math.h"
+#include "draw/color.h"
 
 namespace {
-
-constexpr float kPi = 3.14159265f;
 
 // The outlines are generated from a few numbers each rather than typed out
 // point by point; the point counts are part of the coats' look (smoothness)

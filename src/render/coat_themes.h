@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "render/color.h"
+#include "draw/color.h"
 #include "settings/settings.h"
 #include "skins/cat_skin.h"
 

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "render/canvas_win32.h"
+#include "draw/canvas_win32.h"
 
 struct CatSkin;
 struct KeyboardSkin;

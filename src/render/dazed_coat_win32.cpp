@@ -2,11 +2,10 @@
 
 #include <cmath>
 
+#include "base/small_math.h"
 #include "pet/pet_state.h"
 
 namespace {
-
-constexpr float kDegrees = 57.29578f;
 
 // Linear gradient fill of a path between two colours, TileFlipXY.
 void FillTwoColour(Canvas& canvas, PathBuilder& path, Vec2 from, Argb a, Vec2 to, Argb b) {
@@ -30,7 +29,7 @@ void DrawDazedBody(Canvas& canvas, float bodyX, float bodyY, Vec2 headCentre, co
     {
         const SavedState saved(canvas);
         Translate(canvas, bodyX, bodyY);
-        Rotate(canvas, pet.bodyLean.value * kDegrees);
+        Rotate(canvas, pet.bodyLean.value * kDegreesPerRadian);
         const float stretch = pet.bodyStretch.value;
         Scale(canvas, (1.0f - stretch) * 0.55f + 1.0f, stretch);
 
@@ -57,7 +56,7 @@ void DrawDazedBody(Canvas& canvas, float bodyX, float bodyY, Vec2 headCentre, co
     }
     const SavedState saved(canvas);
     Translate(canvas, headCentre.x, headCentre.y);
-    Rotate(canvas, pet.headRoll.value * kDegrees);
+    Rotate(canvas, pet.headRoll.value * kDegreesPerRadian);
     PathBuilder head(canvas);
     head.Bezier({0.0f, -33.0f}, {28.0f, -35.0f}, {48.0f, -16.0f}, {48.0f, 9.0f});
     head.Bezier({48.0f, 9.0f}, {48.0f, 32.0f}, {25.0f, 41.0f}, {0.0f, 41.0f});
@@ -91,7 +90,7 @@ void DrawDazedEar(Canvas& canvas, int side, float yaw, float pitch, float droop,
 void DrawKnifeProp(Canvas& canvas, float bodyX, float bodyY, const PetState& pet) {
     const SavedState saved(canvas);
     Translate(canvas, bodyX, bodyY + 36.0f * (1.0f - pet.bodyStretch.value));
-    Rotate(canvas, pet.bodyLean.value * kDegrees);
+    Rotate(canvas, pet.bodyLean.value * kDegreesPerRadian);
 
     PathBuilder blade(canvas);
     blade.Bezier({38.0f, -96.0f}, {7.0f, -61.0f}, {-31.0f, -33.0f}, {-65.0f, -38.0f});

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "base/small_math.h"
 #include "pet/pet_state.h"
 #include "render/coat_themes.h"
 #include "render/scene_frame.h"
@@ -60,7 +61,7 @@ PetHit HitTestPet(Vec2 p, const PetState& pet, const CatSkin& skin) {
     return PetHit::nothing;
 }
 
-Vec2 ScreenToStage(std::int32_t cursorX, std::int32_t cursorY, const PetRect& window,
+Vec2 ScreenToStage(std::int32_t cursorX, std::int32_t cursorY, const ScreenRect& window,
                    const Settings& settings) {
     float w = static_cast<float>(window.right - window.left);
     float h = static_cast<float>(window.bottom - window.top);
@@ -69,7 +70,7 @@ Vec2 ScreenToStage(std::int32_t cursorX, std::int32_t cursorY, const PetRect& wi
     float x = static_cast<float>(cursorX - window.left) / w * kStageWidth;
     float y = static_cast<float>(cursorY - window.top) / h * kStageHeight;
     if (RotationApplies(settings.RotationDegrees)) {
-        const float theta = settings.RotationDegrees * 0.017453292f;
+        const float theta = settings.RotationDegrees * kRadiansPerDegree;
         const float s = RotationShrink(settings.RotationDegrees);
         const float a = (x - kStageCentreX) / s;
         const float b = (y - kStageCentreY) / s;

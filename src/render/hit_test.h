@@ -2,8 +2,7 @@
 
 #include <cstdint>
 
-#include "pet/pet_update.h"
-#include "render/geometry.h"
+#include "base/geometry.h"
 
 struct CatSkin;
 struct PetState;
@@ -19,5 +18,5 @@ PetHit HitTestPet(Vec2 stagePoint, const PetState& pet, const CatSkin& skin);
 
 // The Stage point under a screen cursor for the window rectangle: the
 // inverse of the renderer's rotation (with its shrink) and mirror.
-Vec2 ScreenToStage(std::int32_t cursorX, std::int32_t cursorY, const PetRect& window,
+Vec2 ScreenToStage(std::int32_t cursorX, std::int32_t cursorY, const ScreenRect& window,
                    const Settings& settings);

@@ -6,7 +6,7 @@
 
 #include <cstdint>
 
-#include "render/canvas_win32.h"
+#include "draw/canvas_win32.h"
 #include "skins/cat_skin.h"
 
 struct KeyboardSkin;

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "base/small_math.h"
 #include "pet/pet_state.h"
 #include "render/build_geometry.h"
 #include "skins/cat_skin.h"
@@ -53,5 +54,5 @@ bool RotationApplies(float degrees) {
 
 float RotationShrink(float degrees) {
     if (!RotationApplies(degrees)) return 1.0f;
-    return 1.0f - std::fabs(std::sin(degrees * 3.14159265358979f / 180.0f)) * 0.14f;
+    return 1.0f - std::fabs(std::sin(degrees * kPi / 180.0f)) * 0.14f;
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "render/geometry.h"
+#include "draw/draw_geometry.h"
 
 struct CatSkin;
 struct PetState;

@@ -2,11 +2,12 @@
 
 #include <cmath>
 
+#include "base/small_math.h"
+#include "draw/group_opacity_win32.h"
 #include "pet/pet_state.h"
 #include "render/body_win32.h"
 #include "render/coat_themes.h"
 #include "render/dazed_coat_win32.h"
-#include "render/group_opacity_win32.h"
 #include "render/pending_parts_win32.h"
 #include "render/scene_frame.h"
 #include "settings/settings.h"
@@ -14,8 +15,6 @@
 #include "skins/keyboard_skin.h"
 
 namespace {
-
-constexpr float kDegrees = 57.29578f;
 
 thread_local bool tOutline = false;
 
@@ -41,7 +40,7 @@ void DrawSeatedCat(Canvas& canvas, const PetState& pet, const Settings& settings
     const SavedState catSave(canvas);
     if (SwayApplies(f)) {
         Translate(canvas, f.bodyX + f.swayShift.x, f.bodyY + f.swayShift.y);
-        Rotate(canvas, f.swayAngle * kDegrees);
+        Rotate(canvas, f.swayAngle * kDegreesPerRadian);
         Translate(canvas, -f.bodyX, -f.bodyY);
     }
     if (IsBuiltinCoat(skin, 4)) DrawKnifeProp(canvas, f.bodyX, f.bodyY, pet);
@@ -67,7 +66,7 @@ void DrawSeatedCat(Canvas& canvas, const PetState& pet, const Settings& settings
         const SavedState stylusSave(canvas);
         const float lift = Clamp01(pet.penDown.value);
         Translate(canvas, pet.rightPawX.value - 5.5f, pet.rightPawY.value + 7.0f + 1.4f * lift);
-        Rotate(canvas, (pet.penTilt.value - 2.18f) * kDegrees);
+        Rotate(canvas, (pet.penTilt.value - 2.18f) * kDegreesPerRadian);
         DrawHeldStylusPending(canvas, 35.0f, settings.KeyboardTheme, settings.EyeTheme, lift);
     }
     if (tailFront) DrawTailPending(canvas, f.bodyX, f.bodyY, pet, skin, false);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "render/canvas_win32.h"
+#include "draw/canvas_win32.h"
 
 struct CatSkin;
 struct KeyboardSkin;

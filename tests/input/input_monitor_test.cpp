@@ -6,8 +6,8 @@
 #include <utility>
 #include <vector>
 
-#include "physical_key_printer.h"
-#include "input/virtual_keys.h"
+#include "../keys/physical_key_printer.h"
+#include "keys/virtual_keys.h"
 
 namespace {
 
@@ -26,7 +26,7 @@ protected:
     MonitorTest() {
         monitor.system.now = [this] { return now; };
         monitor.system.keyDown = [this](uint16_t vk) { return asyncDown.count(vk) != 0; };
-        monitor.system.readCursor = [this](InputPoint& p) {
+        monitor.system.readCursor = [this](ScreenPoint& p) {
             p = cursor;
             return true;
         };
@@ -64,7 +64,7 @@ protected:
     InputMonitor monitor;
     double now = 100.0;
     std::set<uint16_t> asyncDown;
-    InputPoint cursor{500, 400};
+    ScreenPoint cursor{500, 400};
     std::vector<HidDeviceInfo> devices;
     bool devicesReadable = true;
     std::vector<K> downs;
@@ -287,7 +287,7 @@ TEST_F(MonitorTest, ResetInputReleasesKeysAndButtons) {
 TEST_F(MonitorTest, CursorVelocity) {
     struct Case {
         const char* name;
-        InputPoint moveTo;
+        ScreenPoint moveTo;
         uint16_t rawFlags;
         int32_t rawDx, rawDy;
         float velocityX, velocityY;

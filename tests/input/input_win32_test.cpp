@@ -8,7 +8,7 @@
 #include <utility>
 #include <vector>
 
-#include "physical_key_printer.h"
+#include "../keys/physical_key_printer.h"
 
 namespace {
 

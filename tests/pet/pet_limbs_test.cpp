@@ -93,7 +93,7 @@ TEST(LimbsTest, FourKeysWithBothEasterEggsUseFourDifferentKeys) {
     EXPECT_GT(pet.tailOnKey.value, 0.95f);
 
     // The tip wiggles up to 6 units above the fourth key.
-    const KeyPoint tail = KeyCenter(K::J);
+    const Vec2 tail = KeyCenter(K::J);
     float lowest = 1e9f;
     float highest = -1e9f;
     for (int i = 0; i < 40; ++i) {

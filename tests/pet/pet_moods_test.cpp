@@ -275,7 +275,7 @@ TEST(SanityTest, NaNInAPawIsGoneAfterTheNextFrame) {
 // The same drag in Stage units on a pet at scale 1 and at scale 2.
 std::vector<float> SwingOfDrag(int windowWidth) {
     PetScenario s;
-    s.frame.window = PetRect{0, 0, windowWidth, windowWidth * 320 / 360};
+    s.frame.window = ScreenRect{0, 0, windowWidth, windowWidth * 320 / 360};
     const float ppu = PixelsPerStageUnit(windowWidth);
     SetHeld(s.pet, true, 0.0f, 0.0f, ppu);
     std::vector<float> swing;

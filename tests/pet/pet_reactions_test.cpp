@@ -161,7 +161,7 @@ TEST(StyleTest, CallbacksUseTheStyleOfTheSkinWornAtThatMoment) {
     EXPECT_EQ(s.pet.douniStrikeSide, 1);  // a left-half key
     EXPECT_FLOAT_EQ(s.pet.eyeScale.target, 1.24f);
     EXPECT_EQ(s.pet.douniLeftLift.target, -1.0f);
-    const PetPoint d = DouniKeyPoint(K::A);
+    const Vec2 d = DouniKeyPoint(K::A);
     EXPECT_EQ(s.pet.douniLeftPawX.target, d.x);
     EXPECT_EQ(s.pet.douniLeftPawY.target, d.y);
 
@@ -188,16 +188,16 @@ TEST(StyleTest, DouniTypingRaisesTheOtherPawAndSettlesOnTheHeldKey) {
 }
 
 TEST(DouniKeyPointTest, SpaceAndKeysWithoutASlotHaveFixedPoints) {
-    const PetPoint space = DouniKeyPoint(K::Space);
+    const Vec2 space = DouniKeyPoint(K::Space);
     EXPECT_FLOAT_EQ(space.x, 424.162f);
     EXPECT_FLOAT_EQ(space.y, 503.477f);
     for (K key : {K::Fn, K::None}) {
-        const PetPoint p = DouniKeyPoint(key);
+        const Vec2 p = DouniKeyPoint(key);
         EXPECT_FLOAT_EQ(p.x, 479.799f);
         EXPECT_FLOAT_EQ(p.y, 450.370f);
     }
-    const PetPoint f10 = DouniKeyPoint(K::F10);
-    const PetPoint zero = DouniKeyPoint(K::Digit0);
+    const Vec2 f10 = DouniKeyPoint(K::F10);
+    const Vec2 zero = DouniKeyPoint(K::Digit0);
     EXPECT_EQ(f10.x, zero.x);
     EXPECT_EQ(f10.y, zero.y);
     // The keyboard is seen from behind: Escape lies right of Backspace.

@@ -4,9 +4,9 @@
 #include <unordered_set>
 #include <vector>
 
-#include "desk/key_layout.h"
 #include "input/input_monitor.h"
-#include "input/virtual_keys.h"
+#include "keys/key_layout.h"
+#include "keys/virtual_keys.h"
 #include "pet/pet_input_hookup.h"
 #include "pet/pet_state.h"
 #include "pet/pet_update.h"
@@ -24,7 +24,7 @@ struct PetScenario {
     PetSkinStyle style;
     PetFrameContext frame;
     double now = 1000.0;
-    InputPoint cursor{200, 200};
+    ScreenPoint cursor{200, 200};
     std::unordered_set<PhysicalKey> down;  // the physical keyboard
     std::vector<HidDeviceInfo> devices;    // attached HID devices
     bool buttons[3] = {false, false, false};
@@ -41,7 +41,7 @@ struct PetScenario {
             }
             return false;
         };
-        input.system.readCursor = [this](InputPoint& out) {
+        input.system.readCursor = [this](ScreenPoint& out) {
             out = cursor;
             return true;
         };
@@ -51,8 +51,8 @@ struct PetScenario {
         };
         input.cursor = cursor;
         ConnectPetToInput(input, pet, settings, [this] { return style; });
-        frame.window = PetRect{1500, 700, 1860, 1020};
-        frame.cursorScreen = PetRect{0, 0, 1920, 1080};
+        frame.window = ScreenRect{1500, 700, 1860, 1020};
+        frame.cursorScreen = ScreenRect{0, 0, 1920, 1080};
     }
 
     static uint16_t VirtualKeyOf(PhysicalKey key) {
@@ -111,6 +111,6 @@ inline bool Near(float a, float b, float tolerance) {
     return std::fabs(a - b) <= tolerance;
 }
 
-inline bool PawAt(const Spring& x, const Spring& y, KeyPoint p, float tolerance = 1.5f) {
+inline bool PawAt(const Spring& x, const Spring& y, Vec2 p, float tolerance = 1.5f) {
     return Near(x.value, p.x, tolerance) && Near(y.value, p.y, tolerance);
 }

@@ -3,8 +3,8 @@
 #include <string>
 
 #include "pet/pet_touch.h"
+#include "pet/tail_curve.h"
 #include "pet_scenario.h"
-#include "render/tail_curve.h"
 #include "skins/cat_skin.h"
 
 namespace {
@@ -18,7 +18,7 @@ struct Stroker {
 
     PetScenario& s;
     HeadHover hover;
-    PetPoint point{160.0f, 120.0f};
+    Vec2 point{160.0f, 120.0f};
     float direction = 1.0f;
 
     void Frame(float step) {
@@ -96,9 +96,9 @@ TEST(StrokeTest, AFastArrivalIsNotAStroke) {
 }
 
 // The pointer just below the drawn tail near its tip, each frame.
-PetPoint NearTheTail(const PetState& pet, const CatSkin& skin) {
+Vec2 NearTheTail(const PetState& pet, const CatSkin& skin) {
     const TailCurve curve = ComputeTailCurve(184.0f + pet.bodyShiftX.value, 226.0f, pet, skin);
-    const TailCurvePoint p = TailCurveAt(curve, 0.8f);
+    const Vec2 p = TailCurveAt(curve, 0.8f);
     return {p.x, p.y + 6.0f};
 }
 

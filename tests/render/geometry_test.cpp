@@ -1,4 +1,4 @@
-#include "render/geometry.h"
+#include "draw/draw_geometry.h"
 
 #include "pet/pet_state.h"
 #include "render/face_point.h"

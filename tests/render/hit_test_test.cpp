@@ -14,7 +14,7 @@ namespace {
 
 // Forward map of the renderer's transforms: rotate about the Stage centre
 // with shrink, mirror acting first; then Stage to window pixels.
-Vec2 StageToScreen(Vec2 p, const PetRect& window, const Settings& settings) {
+Vec2 StageToScreen(Vec2 p, const ScreenRect& window, const Settings& settings) {
     float x = settings.FlipHorizontal ? 360.0f - p.x : p.x;
     float y = p.y;
     if (std::fabs(settings.RotationDegrees) > 0.01f) {
@@ -43,7 +43,7 @@ TEST(ScreenToStageTest, InvertsRotationShrinkAndMirror) {
         {-90.0f, true, {300.0f, 40.0f}},  {180.0f, false, {100.0f, 250.0f}},
         {37.5f, true, {220.0f, 200.0f}},  {-150.0f, false, {10.0f, 10.0f}},
     };
-    const PetRect window{1000, 500, 1000 + 900, 500 + 800};  // scale 2.5
+    const ScreenRect window{1000, 500, 1000 + 900, 500 + 800};  // scale 2.5
     for (const Case& c : cases) {
         Settings settings;
         settings.RotationDegrees = c.degrees;
@@ -66,7 +66,7 @@ TEST(ScreenToStageTest, MirroredQuarterTurnLandsOnTheDrawnHead) {
     Settings settings;
     settings.RotationDegrees = 90.0f;
     settings.FlipHorizontal = true;
-    const PetRect window{0, 0, 360, 320};
+    const ScreenRect window{0, 0, 360, 320};
     const float s = 0.86f;
     const Vec2 drawn{180.0f - (126.0f - 160.0f) * s,
                      160.0f + (176.0f - 180.0f) * s};  // (209.24, 156.56)
@@ -81,7 +81,7 @@ TEST(ScreenToStageTest, MirroredQuarterTurnLandsOnTheDrawnHead) {
 
 TEST(ScreenToStageTest, DegenerateWindowCountsAsOnePixel) {
     Settings settings;
-    const Vec2 p = ScreenToStage(5, 5, PetRect{5, 5, 5, 5}, settings);
+    const Vec2 p = ScreenToStage(5, 5, ScreenRect{5, 5, 5, 5}, settings);
     EXPECT_TRUE(std::isfinite(p.x));
     EXPECT_TRUE(std::isfinite(p.y));
 }

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "../draw/gdiplus_suite_win32.h"
 #include "pet/pet_state.h"
 #include "render/compose_frame_win32.h"
 #include "render/tabby_texture_win32.h"
@@ -15,19 +16,13 @@
 #include "skins/cat_skin.h"
 #include "skins/keyboard_skin.h"
 
-class GdiplusSuite : public ::testing::Test {
+// The tabby textures hold GDI+ bitmaps, so they go before the session does.
+class RenderSuite : public GdiplusSuite {
 protected:
-    static void SetUpTestSuite() {
-        Gdiplus::GdiplusStartupInput input;
-        ASSERT_EQ(Gdiplus::GdiplusStartup(&token_, &input, nullptr), Gdiplus::Ok);
-    }
     static void TearDownTestSuite() {
         ClearTabbyTextures();
-        Gdiplus::GdiplusShutdown(token_);
+        GdiplusSuite::TearDownTestSuite();
     }
-
-private:
-    static inline ULONG_PTR token_ = 0;
 };
 
 // Premultiplied ARGB pixels of one frame.

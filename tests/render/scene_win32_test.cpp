@@ -1,7 +1,7 @@
 #include <cmath>
 
+#include "draw/color.h"
 #include "render/coat_themes.h"
-#include "render/color.h"
 #include "render/hit_test.h"
 #include "render/scene_frame.h"
 #include "render/scene_win32.h"
@@ -13,7 +13,7 @@
 
 namespace {
 
-class SceneTest : public GdiplusSuite {};
+class SceneTest : public RenderSuite {};
 
 int Channel(std::uint32_t argb, int shift) {
     return static_cast<int>((argb >> shift) & 0xFFu);

@@ -8,12 +8,12 @@
 #include <cstdio>
 #include <vector>
 
+#include "draw/dib_surface_win32.h"
+#include "draw/gdiplus_session_win32.h"
 #include "render/coat_themes.h"
 #include "render/compose_frame_win32.h"
-#include "render/dib_surface_win32.h"
-#include "render/gdiplus_session_win32.h"
-#include "render/snapshot_script.h"
 #include "skins/keyboard_skin.h"
+#include "snapshot/snapshot_script.h"
 
 namespace {
 

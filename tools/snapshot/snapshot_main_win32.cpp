@@ -8,16 +8,16 @@
 #include <string>
 #include <vector>
 
+#include "draw/dib_surface_win32.h"
+#include "draw/gdiplus_session_win32.h"
 #include "render/coat_themes.h"
 #include "render/compose_frame_win32.h"
-#include "render/dib_surface_win32.h"
-#include "render/gdiplus_session_win32.h"
-#include "render/snapshot_options.h"
-#include "render/snapshot_script.h"
 #include "settings/settings.h"
 #include "skins/cat_skin_reader.h"
 #include "skins/keyboard_skin.h"
 #include "skins/skin_file.h"
+#include "snapshot/snapshot_options.h"
+#include "snapshot/snapshot_script.h"
 
 namespace {
 

@@ -1,0 +1,22 @@
+# cmake -DLAYER=pet -DALLOWED=pet,base,... -DLAYERS=base,keys,... -DFILES=a.cpp;b.h -DSTAMP=file -P
+# Every #include "<layer>/..." of FILES must name LAYER or a layer it may use.
+string(REPLACE "," ";" allowed "${ALLOWED}")
+string(REPLACE "," ";" layers "${LAYERS}")
+set(refused "")
+foreach(file IN LISTS FILES)
+    file(STRINGS "${file}" lines REGEX "^[ \t]*#[ \t]*include[ \t]*\"[a-z_]+/")
+    foreach(line IN LISTS lines)
+        string(REGEX REPLACE "^[ \t]*#[ \t]*include[ \t]*\"([a-z_]+)/.*$" "\\1" used "${line}")
+        list(FIND layers "${used}" is_layer)
+        list(FIND allowed "${used}" is_allowed)
+        if(is_layer GREATER_EQUAL 0 AND is_allowed LESS 0)
+            string(STRIP "${line}" line)
+            string(APPEND refused "  ${file}: ${line}\n")
+        endif()
+    endforeach()
+endforeach()
+if(refused)
+    message(FATAL_ERROR "An include against the layering: ${LAYER} may use only ${ALLOWED}.\n"
+                        "${refused}")
+endif()
+file(WRITE "${STAMP}" "")

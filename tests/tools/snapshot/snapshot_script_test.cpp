@@ -1,0 +1,192 @@
+#include "snapshot/snapshot_script.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "render/coat_themes.h"
+#include "render/hit_test.h"
+#include "snapshot/snapshot_options.h"
+
+namespace {
+
+TEST(SnapshotScriptTest, ParsesEveryCommand) {
+    std::vector<ScriptStep> steps;
+    std::string error;
+    ASSERT_TRUE(ParseSnapshotScript(
+        "press F; release f\nclick right ;move 184 126.5; wait 0.5;shot out/a.png;;", steps, error))
+        << error;
+    ASSERT_EQ(steps.size(), 6u);
+    EXPECT_EQ(steps[0].op, ScriptOp::press);
+    EXPECT_EQ(steps[0].key, PhysicalKey::F);
+    EXPECT_EQ(steps[1].op, ScriptOp::release);
+    EXPECT_EQ(steps[1].key, PhysicalKey::F);
+    EXPECT_EQ(steps[2].op, ScriptOp::click);
+    EXPECT_EQ(steps[2].button, 1);
+    EXPECT_EQ(steps[3].op, ScriptOp::move);
+    EXPECT_FLOAT_EQ(steps[3].x, 184.0f);
+    EXPECT_FLOAT_EQ(steps[3].y, 126.5f);
+    EXPECT_EQ(steps[4].op, ScriptOp::wait);
+    EXPECT_FLOAT_EQ(steps[4].seconds, 0.5f);
+    EXPECT_EQ(steps[5].op, ScriptOp::shot);
+    EXPECT_EQ(steps[5].file, "out/a.png");
+    EXPECT_TRUE(ParseSnapshotScript("", steps, error));
+    EXPECT_TRUE(steps.empty());
+}
+
+TEST(SnapshotScriptTest, RejectsBadStepsNamingThem) {
+    struct Case {
+        const char* script;
+        const char* mentions;
+    };
+    const Case cases[] = {
+        {"press", "argument"},         {"press Hyper", "unknown key"}, {"press Fn", "unknown key"},
+        {"press None", "unknown key"}, {"click 4", "button"},          {"move 1", "argument"},
+        {"move a 2", "numbers"},       {"wait -1", "seconds"},         {"wait 1e9", "seconds"},
+        {"wait nan", "seconds"},       {"jump 3", "unknown command"},  {"wait 1; shot", "step 2"},
+    };
+    for (const Case& c : cases) {
+        std::vector<ScriptStep> steps;
+        std::string error;
+        EXPECT_FALSE(ParseSnapshotScript(c.script, steps, error)) << c.script;
+        EXPECT_NE(error.find(c.mentions), std::string::npos) << c.script << " -> " << error;
+    }
+}
+
+TEST(SnapshotScriptTest, KeyNamesCoverTheEnumeration) {
+    struct Case {
+        const char* name;
+        PhysicalKey key;
+    };
+    const Case cases[] = {
+        {"escape", PhysicalKey::Escape},       {"Digit0", PhysicalKey::Digit0},
+        {"SPACE", PhysicalKey::Space},         {"LeftShift", PhysicalKey::LeftShift},
+        {"Backquote", PhysicalKey::Backquote}, {"F12", PhysicalKey::F12},
+        {"Left", PhysicalKey::Left},           {"", PhysicalKey::None}};
+    for (const Case& c : cases) EXPECT_EQ(PhysicalKeyFromName(c.name), c.key) << c.name;
+}
+
+TEST(SnapshotOptionsTest, ReadsTheCommandLine) {
+    SnapshotOptions o;
+    std::string error;
+    ASSERT_TRUE(ParseSnapshotArgs(
+        {"--out", "a.png", "--scale", "2.5", "--rotation", "-90", "--flip", "--coat", "5", "--eyes",
+         "3", "--keyboard", "2", "--skin", "x.mewlark", "--green", "--script", "wait 1"},
+        o, error))
+        << error;
+    EXPECT_EQ(o.out, "a.png");
+    EXPECT_FLOAT_EQ(o.scale, 2.5f);
+    EXPECT_FLOAT_EQ(o.rotation, -90.0f);
+    EXPECT_TRUE(o.flip);
+    EXPECT_EQ(o.coat, 5);
+    EXPECT_EQ(o.eyes, 3);
+    EXPECT_EQ(o.keyboard, 2);
+    EXPECT_EQ(o.skinPath, "x.mewlark");
+    EXPECT_TRUE(o.green);
+    EXPECT_EQ(o.script, "wait 1");
+
+    const std::vector<std::vector<std::string>> bad = {
+        {},                                   // nothing to write
+        {"--out"},                            // missing value
+        {"--out", "a.png", "--scale", "x"},   // not a number
+        {"--out", "a.png", "--scale", "0"},   // out of range
+        {"--out", "a.png", "--coat", "1.5"},  // not an integer
+        {"--out", "a.png", "--bogus", "1"},
+        {"a.png"},
+    };
+    for (const auto& args : bad) {
+        SnapshotOptions options;
+        EXPECT_FALSE(ParseSnapshotArgs(args, options, error)) << (args.empty() ? "" : args.back());
+        EXPECT_FALSE(error.empty());
+    }
+    SnapshotOptions scripted;
+    EXPECT_TRUE(ParseSnapshotArgs({"--script", "wait 1; shot a.png"}, scripted, error));
+}
+
+TEST(SnapshotSimulationTest, StageToScreenMeetsScreenToStage) {
+    for (float rotation : {0.0f, 90.0f, -33.0f}) {
+        for (bool flip : {false, true}) {
+            Settings settings;
+            settings.RotationDegrees = rotation;
+            settings.FlipHorizontal = flip;
+            const ScreenRect window{0, 0, 900, 800};
+            const ScreenPoint p = StageToScreen(200.0f, 150.0f, window, settings);
+            const Vec2 back = ScreenToStage(p.x, p.y, window, settings);
+            EXPECT_NEAR(back.x, 200.0f, 0.6f);
+            EXPECT_NEAR(back.y, 150.0f, 0.6f);
+        }
+    }
+}
+
+// The simulation with a script runner that records its shots.
+struct Driver {
+    void Start(const Settings& settings = Settings{}) {
+        StartSimulation(sim, settings, BuiltinCoat(0));
+    }
+    bool RunScript(std::string_view script) {
+        std::vector<ScriptStep> steps;
+        std::string error;
+        if (!ParseSnapshotScript(script, steps, error)) return false;
+        return RunSnapshotScript(
+            sim, steps,
+            [this](const std::string& file, const SnapshotSimulation& s) {
+                shots.push_back(file);
+                clocks.push_back(s.pet.clock);
+                return file != "fail.png";
+            },
+            error);
+    }
+    SnapshotSimulation sim;
+    std::vector<std::string> shots;
+    std::vector<double> clocks;
+};
+
+class SimulationTest : public ::testing::Test, public Driver {};
+
+TEST_F(SimulationTest, WaitsStepTheClockByWholeFrames) {
+    Start();
+    ASSERT_TRUE(RunScript("shot a.png; wait 1; shot b.png; wait 0.25; shot c.png"));
+    ASSERT_EQ(shots.size(), 3u);
+    EXPECT_NEAR(clocks[1] - clocks[0], 1.0, 1e-6);
+    EXPECT_NEAR(clocks[2] - clocks[1], 0.25, 1e-6);
+    EXPECT_FALSE(RunScript("shot fail.png"));
+}
+
+TEST_F(SimulationTest, KeysReachThePetThroughTheInputMonitor) {
+    Start();
+    ASSERT_TRUE(RunScript("press F; wait 0.1"));
+    EXPECT_EQ(sim.input.heldKeys.count(PhysicalKey::F), 1u);
+    EXPECT_EQ(sim.input.keyPressCount, 1);
+    EXPECT_FALSE(sim.pet.keyGlow.empty());
+    // F is on the left half of a real keyboard: the left paw leaves its rest.
+    EXPECT_GT(std::hypot(sim.pet.leftPawX.value - 204.0f, sim.pet.leftPawY.value - 235.0f), 3.0f);
+    ASSERT_TRUE(RunScript("release F; wait 1"));
+    EXPECT_TRUE(sim.input.heldKeys.empty());
+}
+
+TEST_F(SimulationTest, StrokingTheHeadMakesThePetPurr) {
+    Start();
+    ASSERT_TRUE(RunScript("move 160 120; move 205 120; move 160 122; move 205 124; move 165 120"));
+    EXPECT_GT(sim.pet.purr, 0.0f);
+    const float purr = sim.pet.purr;
+    // Moving over empty air does nothing more.
+    Driver other;
+    other.Start();
+    ASSERT_TRUE(other.RunScript("move 20 20; move 60 20; move 20 22; move 60 24; move 25 20"));
+    EXPECT_EQ(other.sim.pet.purr, 0.0f);
+    EXPECT_GT(purr, other.sim.pet.purr);
+}
+
+TEST_F(SimulationTest, ClicksPressTheDrawnMouse) {
+    Settings english;
+    english.LanguageEnglish = true;
+    Start(english);
+    ASSERT_TRUE(RunScript("click left"));
+    EXPECT_FALSE(sim.input.leftButtonDown);  // released again
+    ASSERT_FALSE(sim.pet.badges.empty());
+    EXPECT_EQ(sim.pet.badges.back().text, L"LMB");
+    ASSERT_TRUE(RunScript("click middle"));
+    EXPECT_EQ(sim.pet.badges.back().text, L"MMB");
+}
+
+}  // namespace

@@ -1,0 +1,78 @@
+#include "snapshot/snapshot_options.h"
+
+#include <charconv>
+#include <cstdlib>
+#include <cmath>
+#include <string_view>
+
+namespace {
+
+bool ParseFloat(std::string_view text, float& out) {
+    // from_chars for floats is missing in some standard libraries; strtof
+    // with a full-consumption check does the same job.
+    std::string copy(text);
+    char* end = nullptr;
+    const float v = std::strtof(copy.c_str(), &end);
+    if (copy.empty() || end != copy.c_str() + copy.size() || !std::isfinite(v)) return false;
+    out = v;
+    return true;
+}
+
+bool ParseInt(std::string_view text, std::int32_t& out) {
+    const char* first = text.data();
+    const char* last = text.data() + text.size();
+    const auto result = std::from_chars(first, last, out);
+    return result.ec == std::errc() && result.ptr == last && !text.empty();
+}
+
+}  // namespace
+
+bool ParseSnapshotArgs(const std::vector<std::string>& args, SnapshotOptions& options,
+                       std::string& error) {
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& name = args[i];
+        if (name == "--flip") {
+            options.flip = true;
+            continue;
+        }
+        if (name == "--green") {
+            options.green = true;
+            continue;
+        }
+        if (i + 1 >= args.size()) {
+            error = name.rfind("--", 0) == 0 ? name + " needs a value" : "unknown argument " + name;
+            return false;
+        }
+        const std::string& value = args[++i];
+        bool ok = true;
+        if (name == "--out") {
+            options.out = value;
+        } else if (name == "--scale") {
+            ok = ParseFloat(value, options.scale) && options.scale >= 0.1f && options.scale <= 8.0f;
+        } else if (name == "--rotation") {
+            ok = ParseFloat(value, options.rotation) && std::fabs(options.rotation) <= 360.0f;
+        } else if (name == "--coat") {
+            ok = ParseInt(value, options.coat);
+        } else if (name == "--eyes") {
+            ok = ParseInt(value, options.eyes);
+        } else if (name == "--keyboard") {
+            ok = ParseInt(value, options.keyboard);
+        } else if (name == "--skin") {
+            options.skinPath = value;
+        } else if (name == "--script") {
+            options.script = value;
+        } else {
+            error = "unknown argument " + name;
+            return false;
+        }
+        if (!ok) {
+            error = "bad value for " + name + ": " + value;
+            return false;
+        }
+    }
+    if (options.out.empty() && options.script.find("shot") == std::string::npos) {
+        error = "nothing to write: give --out FILE.png or a script with shot";
+        return false;
+    }
+    return true;
+}
