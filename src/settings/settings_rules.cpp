@@ -1,7 +1,9 @@
 #include "settings/settings_rules.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
+#include <limits>
 
 namespace {
 
@@ -120,6 +122,38 @@ std::vector<RegistryWrite> SettingsWrites(const Settings& settings) {
         writes.push_back({kPosYName, DwordValue(static_cast<std::uint32_t>(settings.PosY))});
     }
     return writes;
+}
+
+bool ApplySettingText(Settings& settings, std::string_view name, std::string_view text,
+                      std::string& error) {
+    const auto field = std::find_if(kStoredSettings.begin(), kStoredSettings.end(),
+                                    [name](const StoredSetting& f) { return f.name == name; });
+    if (field == kStoredSettings.end()) {
+        error = "unknown setting " + std::string(name);
+        return false;
+    }
+    RegistryValue value;
+    if (field->form == StoredForm::Identifier) {
+        value = StringValue(std::string(text));
+        if (!text.empty() && StoredIdentifier(value).empty()) {
+            error = std::string(name) + " takes 16 characters 0-9 a-f, or nothing";
+            return false;
+        }
+    } else {
+        // A DWORD holds any 32-bit pattern: negative numbers as the registry tools write them.
+        std::int64_t number = 0;
+        const char* last = text.data() + text.size();
+        const auto parsed = std::from_chars(text.data(), last, number);
+        if (text.empty() || parsed.ec != std::errc() || parsed.ptr != last ||
+            number < std::numeric_limits<std::int32_t>::min() ||
+            number > std::numeric_limits<std::uint32_t>::max()) {
+            error = std::string(name) + " takes a whole number, not \"" + std::string(text) + "\"";
+            return false;
+        }
+        value = DwordValue(static_cast<std::uint32_t>(number));
+    }
+    LoadOne(settings, *field, value);
+    return true;
 }
 
 // The product is formed in single precision on purpose: -45.55 degrees must

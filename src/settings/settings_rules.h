@@ -125,6 +125,13 @@ void ApplyStoredSettings(Settings& settings, const RegistryReader& read);
 // Everything Save writes, in order.
 std::vector<RegistryWrite> SettingsWrites(const Settings& settings);
 
+// Sets the field stored under `name` from text as if the registry held it: a whole number for
+// the numeric values (a DWORD, clamped as loading clamps it), the identifier text for the skin
+// values. False, with a message and the record unchanged, for an unknown name or a value the
+// registry value could not hold.
+bool ApplySettingText(Settings& settings, std::string_view name, std::string_view text,
+                      std::string& error);
+
 // The stored forms of rotation and scale.
 std::int32_t RotationTenthsFor(float degrees);
 std::uint32_t ScalePctFor(float scale);

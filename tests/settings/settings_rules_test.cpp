@@ -305,4 +305,59 @@ TEST(SettingsSaveTest, SavedValuesLoadBackUnchanged) {
     EXPECT_EQ(Loaded(store), s);
 }
 
+TEST(SettingTextTest, SetsOneFieldAsTheStoreLoadsIt) {
+    struct Case {
+        const char* name;
+        const char* text;
+        void (*expect)(Settings&);
+    };
+    const Case cases[] = {
+        {"WhiteOutline", "0", [](Settings& s) { s.WhiteOutline = false; }},
+        {"EnableAnger", "7", [](Settings& s) { s.EnableAnger = true; }},
+        {"CoatTheme", "3", [](Settings& s) { s.CoatTheme = 3; }},
+        {"CoatTheme", "99", [](Settings& s) { s.CoatTheme = 5; }},  // clamped as on loading
+        {"CoatTheme", "-1", [](Settings& s) { s.CoatTheme = 0; }},
+        {"RotationTenths", "-455", [](Settings& s) { s.RotationDegrees = -45.5f; }},
+        {"ScalePct", "150", [](Settings& s) { s.Scale = 1.5f; }},
+        {"ScalePct", "4294967295", [](Settings& s) { s.Scale = 2.0f; }},
+        {"CustomSkin", "0123456789abcdef", [](Settings& s) { s.CustomSkin = "0123456789abcdef"; }},
+        {"CustomSkin", "", [](Settings& s) { s.CustomSkin = ""; }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.name) + "=" + c.text);
+        Settings s;
+        s.CustomSkin = "fedcba9876543210";
+        Settings expected = s;
+        c.expect(expected);
+        std::string error;
+        EXPECT_TRUE(ApplySettingText(s, c.name, c.text, error)) << error;
+        EXPECT_EQ(s, expected);
+    }
+}
+
+TEST(SettingTextTest, RefusesUnknownNamesAndValuesTheStoreCannotHold) {
+    struct Case {
+        const char* name;
+        const char* text;
+        const char* error;
+    };
+    const Case cases[] = {
+        {"Whiteoutline", "0", "unknown setting Whiteoutline"},
+        {"PosX", "10", "unknown setting PosX"},
+        {"EnableAnger", "yes", "EnableAnger takes a whole number, not \"yes\""},
+        {"CoatTheme", "", "CoatTheme takes a whole number, not \"\""},
+        {"ScalePct", "1.5", "ScalePct takes a whole number, not \"1.5\""},
+        {"ScalePct", "4294967296", "ScalePct takes a whole number, not \"4294967296\""},
+        {"CustomSkin", "0123456789ABCDEF", "CustomSkin takes 16 characters 0-9 a-f, or nothing"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.name) + "=" + c.text);
+        Settings s;
+        std::string error;
+        EXPECT_FALSE(ApplySettingText(s, c.name, c.text, error));
+        EXPECT_EQ(error, c.error);
+        EXPECT_EQ(s, Settings{});
+    }
+}
+
 }  // namespace

@@ -13,6 +13,7 @@
 #include "render/coat_themes.h"
 #include "render/compose_frame_win32.h"
 #include "settings/settings.h"
+#include "settings/settings_rules.h"
 #include "skins/cat_skin_reader.h"
 #include "skins/keyboard_skin.h"
 #include "skins/skin_file.h"
@@ -121,6 +122,8 @@ int wmain(int argc, wchar_t** argv) {
     settings.EyeTheme = options.eyes;
     settings.KeyboardTheme = options.keyboard;
     settings.OBSCaptureMode = options.green ? 2 : 0;
+    for (const auto& [name, text] : options.settingTexts)
+        ApplySettingText(settings, name, text, error);
 
     CatSkin imported;
     const CatSkin* skin = &BuiltinCoat(options.coat);

@@ -5,6 +5,8 @@
 #include <cmath>
 #include <string_view>
 
+#include "settings/settings_rules.h"
+
 namespace {
 
 bool ParseFloat(std::string_view text, float& out) {
@@ -61,6 +63,17 @@ bool ParseSnapshotArgs(const std::vector<std::string>& args, SnapshotOptions& op
             options.skinPath = value;
         } else if (name == "--script") {
             options.script = value;
+        } else if (name == "--set") {
+            const std::size_t equals = value.find('=');
+            if (equals == std::string::npos) {
+                error = "--set takes NAME=VALUE, not " + value;
+                return false;
+            }
+            std::string setting = value.substr(0, equals);
+            std::string text = value.substr(equals + 1);
+            Settings scratch;  // refuses a bad name or value now, as a usage error
+            if (!ApplySettingText(scratch, setting, text, error)) return false;
+            options.settingTexts.emplace_back(std::move(setting), std::move(text));
         } else {
             error = "unknown argument " + name;
             return false;

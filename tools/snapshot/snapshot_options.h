@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 // Command line of the snapshot tool.
@@ -16,6 +17,9 @@ struct SnapshotOptions {
     std::string skinPath;
     bool green = false;
     std::string script;
+    // --set NAME=VALUE, in order: any stored setting by its registry value name, applied after
+    // the options above.
+    std::vector<std::pair<std::string, std::string>> settingTexts;
 };
 
 // Reads the arguments after the program name. On failure returns false and
@@ -26,4 +30,5 @@ bool ParseSnapshotArgs(const std::vector<std::string>& args, SnapshotOptions& op
 inline constexpr const char* kSnapshotUsage =
     "usage: mewlark-snapshot --out FILE.png [--scale S] [--rotation DEG] [--flip] [--coat N] "
     "[--eyes N]\n"
-    "                        [--keyboard N] [--skin FILE] [--green] [--script \"...\"]\n";
+    "                        [--keyboard N] [--skin FILE] [--green] [--script \"...\"]\n"
+    "                        [--set NAME=VALUE]...\n";
