@@ -24,10 +24,7 @@ void DestroyOverlayResources(PetApp& app, HWND overlay) {
         WTSUnRegisterSessionNotification(overlay);
         app.sessionNotifyRegistered = false;
     }
-    if (app.foregroundHook != nullptr) {
-        UnhookWinEvent(app.foregroundHook);
-        app.foregroundHook = nullptr;
-    }
+    app.foregroundHook.Reset();
     if (app.trayOwnerWindow != nullptr) {
         UnregisterHotKey(app.trayOwnerWindow, kHotKeyId);
         RemovePropW(app.trayOwnerWindow, kVersionProperty);

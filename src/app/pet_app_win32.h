@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "base/handles_win32.h"
 #include "draw/dib_surface_win32.h"
 #include "input/input_monitor.h"
 #include "pet/pet_demo.h"
@@ -34,7 +35,7 @@ inline constexpr int kHotKeyId = 101;
 struct PetApp {
     HWND overlayWindow = nullptr;
     HWND trayOwnerWindow = nullptr;
-    HICON trayIcon = nullptr;
+    IconHandle trayIcon;
     NOTIFYICONDATAW trayData{};
     Settings settings;
     InputMonitor input;
@@ -73,7 +74,7 @@ struct PetApp {
     double foregroundElevatedAt = 0.0;
     double foregroundElevatedSince = 0.0;
     bool elevationNoticeShown = false;
-    HWINEVENTHOOK foregroundHook = nullptr;
+    WinEventHook foregroundHook;
     bool sessionNotifyRegistered = false;
 
     PetApp() = default;

@@ -1,6 +1,6 @@
 #include "app/presentation_win32.h"
 
-#include "draw/gdiplus_include_win32.h"
+#include "base/gdiplus_include_win32.h"
 
 #include <memory>
 
@@ -91,14 +91,16 @@ void DrawIntoSurface(PetApp& app, const CatSkin& catSkin, const KeyboardSkin& ke
 }
 
 void Present(PetApp& app, const RECT& window) {
-    HDC screen = GetDC(nullptr);
-    POINT destination{window.left, window.top};
-    SIZE size{app.surface.width, app.surface.height};
-    POINT source{0, 0};
-    BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
-    const BOOL ok = UpdateLayeredWindow(app.overlayWindow, screen, &destination, &size,
-                                        app.surface.dc, &source, 0, &blend, ULW_ALPHA);
-    ReleaseDC(nullptr, screen);
+    BOOL ok = FALSE;
+    {
+        const WindowDC screen(nullptr);
+        POINT destination{window.left, window.top};
+        SIZE size{app.surface.width, app.surface.height};
+        POINT source{0, 0};
+        BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
+        ok = UpdateLayeredWindow(app.overlayWindow, screen.Get(), &destination, &size,
+                                 app.surface.dc.Get(), &source, 0, &blend, ULW_ALPHA);
+    }
     if (ok) {
         app.layeredFailures = 0;
     } else if (++app.layeredFailures > kMaxLayeredFailures) {

@@ -8,15 +8,8 @@ constexpr DWORD kTakeoverWaitMs = 6000;
 constexpr DWORD kPollMs = 100;
 constexpr int kOverlayWaitPolls = 50;
 
-struct ProcessHandle {
-    HANDLE handle = nullptr;
-    ~ProcessHandle() {
-        if (handle != nullptr) CloseHandle(handle);
-    }
-};
-
-bool OtherInstanceRunning(const InstanceMutex& mutex, DWORD createError) {
-    if (mutex.handle != nullptr) return createError == ERROR_ALREADY_EXISTS;
+bool OtherInstanceRunning(const NamedMutex& mutex, DWORD createError) {
+    if (mutex.Get() != nullptr) return createError == ERROR_ALREADY_EXISTS;
     return createError == ERROR_ACCESS_DENIED;
 }
 
@@ -24,16 +17,16 @@ bool OtherInstanceRunning(const InstanceMutex& mutex, DWORD createError) {
 bool TakeOver(HWND oldOwner) {
     DWORD processId = 0;
     GetWindowThreadProcessId(oldOwner, &processId);
-    ProcessHandle process;
-    if (processId != 0) process.handle = OpenProcess(SYNCHRONIZE, FALSE, processId);
+    KernelHandle process;
+    if (processId != 0) process.Reset(OpenProcess(SYNCHRONIZE, FALSE, processId));
 
     PostMessageW(oldOwner, WM_PET_TAKEOVER, 0, 0);
     if (HWND oldOverlay = FindWindowW(kOverlayClassName, nullptr)) {
         PostMessageW(oldOverlay, WM_CLOSE, 0, 0);
     }
 
-    if (process.handle != nullptr) {
-        return WaitForSingleObject(process.handle, kTakeoverWaitMs) == WAIT_OBJECT_0;
+    if (process) {
+        return WaitForSingleObject(process.Get(), kTakeoverWaitMs) == WAIT_OBJECT_0;
     }
     for (DWORD waited = 0; waited <= kTakeoverWaitMs; waited += kPollMs) {
         if (!IsWindow(oldOwner) && FindWindowW(kOverlayClassName, nullptr) == nullptr) return true;
@@ -44,18 +37,9 @@ bool TakeOver(HWND oldOwner) {
 
 }  // namespace
 
-void InstanceMutex::Create() {
-    if (handle == nullptr) handle = CreateMutexW(nullptr, FALSE, kSingleInstanceMutex);
-}
-
-void InstanceMutex::Close() {
-    if (handle != nullptr) CloseHandle(handle);
-    handle = nullptr;
-}
-
-InstanceOutcome ClaimSingleInstance(InstanceMutex& mutex, int32_t ourVersion, bool takeover) {
+InstanceOutcome ClaimSingleInstance(NamedMutex& mutex, int32_t ourVersion, bool takeover) {
     SetLastError(ERROR_SUCCESS);
-    mutex.Create();
+    mutex.Create(kSingleInstanceMutex);
     const DWORD createError = GetLastError();
     if (!OtherInstanceRunning(mutex, createError)) return InstanceOutcome::Run;
 
@@ -82,6 +66,6 @@ InstanceOutcome ClaimSingleInstance(InstanceMutex& mutex, int32_t ourVersion, bo
             Sleep(kPollMs);
         }
     }
-    mutex.Create();
+    mutex.Create(kSingleInstanceMutex);
     return InstanceOutcome::Run;
 }

@@ -17,8 +17,8 @@
 #include "app/skins_in_use_win32.h"
 #include "app/window_placement.h"
 #include "app/window_placement_win32.h"
+#include "base/handles_win32.h"
 #include "base/version.h"
-#include "draw/gdiplus_session_win32.h"
 #include "input/input_monitor_win32.h"
 #include "pet/pet_input_hookup.h"
 #include "render/compose_frame_win32.h"
@@ -38,13 +38,12 @@ std::vector<std::wstring> CommandLineArguments() {
 }
 
 bool ProcessElevated() {
-    HANDLE token = nullptr;
-    if (!OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &token)) return false;
+    KernelHandle token;
+    if (!OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, token.Out())) return false;
     TOKEN_ELEVATION elevation{};
     DWORD size = 0;
     const bool ok =
-        GetTokenInformation(token, TokenElevation, &elevation, sizeof(elevation), &size) != 0;
-    CloseHandle(token);
+        GetTokenInformation(token.Get(), TokenElevation, &elevation, sizeof(elevation), &size) != 0;
     return ok && elevation.TokenIsElevated != 0;
 }
 
@@ -101,7 +100,7 @@ int RunPet(HINSTANCE instance) {
     // Pending self-update switches are handled here once updates exist.
     const CommandLineSwitches switches = ParseCommandLineSwitches(CommandLineArguments());
 
-    InstanceMutex mutex;
+    NamedMutex mutex;
     if (ClaimSingleInstance(mutex, ProgramVersion(), switches.takeover) == InstanceOutcome::Exit) {
         return 0;
     }

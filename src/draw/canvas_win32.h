@@ -3,9 +3,9 @@
 #include <cstdint>
 #include <memory>
 
+#include "base/gdiplus_include_win32.h"
 #include "draw/color.h"
 #include "draw/draw_geometry.h"
-#include "draw/gdiplus_include_win32.h"
 
 // Counters of the drawing work of one frame, read by the frame benchmark.
 struct CanvasStats {

@@ -2,10 +2,11 @@
 
 bool DibSurface::Create(int w, int h) {
     Free();
-    HDC screen = GetDC(nullptr);
-    dc = CreateCompatibleDC(screen);
-    ReleaseDC(nullptr, screen);
-    if (dc == nullptr) return false;
+    {
+        const WindowDC screen(nullptr);
+        dc.Reset(CreateCompatibleDC(screen.Get()));
+    }
+    if (!dc) return false;
 
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
@@ -14,24 +15,21 @@ bool DibSurface::Create(int w, int h) {
     info.bmiHeader.biPlanes = 1;
     info.bmiHeader.biBitCount = 32;
     info.bmiHeader.biCompression = BI_RGB;
-    bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    if (bitmap == nullptr || bits == nullptr) {
+    bitmap.Reset(CreateDIBSection(dc.Get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    if (!bitmap || bits == nullptr) {
         Free();
         return false;
     }
-    previous = SelectObject(dc, bitmap);
+    selection = SelectedObject(dc.Get(), bitmap.Get());
     width = w;
     height = h;
     return true;
 }
 
 void DibSurface::Free() {
-    if (dc != nullptr && previous != nullptr) SelectObject(dc, previous);
-    if (bitmap != nullptr) DeleteObject(bitmap);
-    if (dc != nullptr) DeleteDC(dc);
-    dc = nullptr;
-    bitmap = nullptr;
-    previous = nullptr;
+    selection.Reset();
+    bitmap.Reset();
+    dc.Reset();
     bits = nullptr;
     width = 0;
     height = 0;

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
+#include "base/handles_win32.h"
+
 namespace CatRenderer {
 
 MemoryStream::MemoryStream(const std::vector<std::uint8_t>& bytes) : bytes_(bytes) {}
@@ -117,7 +119,7 @@ std::unique_ptr<Gdiplus::Bitmap> TransparentPixel() {
 
 std::unique_ptr<Gdiplus::Bitmap> DecodePngBitmap(const std::vector<std::uint8_t>& png) {
     if (png.empty()) return TransparentPixel();
-    std::unique_ptr<IStream, CatRenderer::ComRelease> stream(new CatRenderer::MemoryStream(png));
+    const ComReference<IStream> stream(new CatRenderer::MemoryStream(png));
     std::unique_ptr<Gdiplus::Bitmap> decoded(Gdiplus::Bitmap::FromStream(stream.get()));
     if (decoded == nullptr || decoded->GetLastStatus() != Gdiplus::Ok || decoded->GetWidth() == 0 ||
         decoded->GetHeight() == 0) {

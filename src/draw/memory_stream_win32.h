@@ -4,7 +4,7 @@
 #include <memory>
 #include <vector>
 
-#include "draw/gdiplus_include_win32.h"
+#include "base/gdiplus_include_win32.h"
 
 namespace CatRenderer {
 
@@ -41,13 +41,6 @@ private:
     ULONG references_ = 1;
     const std::vector<std::uint8_t>& bytes_;
     std::uint64_t position_ = 0;
-};
-
-// Releases a COM object when the owner goes out of scope.
-struct ComRelease {
-    void operator()(IUnknown* object) const {
-        if (object != nullptr) object->Release();
-    }
 };
 
 }  // namespace CatRenderer

@@ -4,6 +4,8 @@
 #include <cstring>
 #include <utility>
 
+#include "base/handles_win32.h"
+
 // The platform-free record check relies on the 64-bit layout.
 static_assert(sizeof(RAWINPUTHEADER) == kRawInputHeaderSize);
 static_assert(sizeof(RAWMOUSE) == kRawMouseSize);
@@ -25,7 +27,7 @@ double Now(const InputMonitor& monitor) {
 }
 
 void ReleaseHook(void* handle) {
-    UnhookWindowsHookEx(static_cast<HHOOK>(handle));
+    WindowsHook::Free(static_cast<HHOOK>(handle));
 }
 
 void DispatchRecord(InputMonitor& monitor, const RAWINPUT& record) {

@@ -1,11 +1,10 @@
 #include "settings/settings_store_win32.h"
 
-#include <windows.h>
-
 #include <optional>
 #include <string>
 #include <string_view>
 
+#include "base/handles_win32.h"
 #include "settings/settings_rules.h"
 
 static_assert(static_cast<DWORD>(RegistryType::String) == REG_SZ);
@@ -16,27 +15,6 @@ static_assert(static_cast<DWORD>(RegistryType::MultiString) == REG_MULTI_SZ);
 static_assert(static_cast<DWORD>(RegistryType::Qword) == REG_QWORD);
 
 namespace {
-
-class RegistryKey {
-public:
-    RegistryKey() = default;
-    RegistryKey(const RegistryKey&) = delete;
-    RegistryKey& operator=(const RegistryKey&) = delete;
-    ~RegistryKey() { Close(); }
-
-    HKEY* Out() { return &key_; }
-    HKEY Get() const { return key_; }
-
-    LSTATUS Close() {
-        if (!key_) return ERROR_SUCCESS;
-        const LSTATUS result = RegCloseKey(key_);
-        key_ = nullptr;
-        return result;
-    }
-
-private:
-    HKEY key_ = nullptr;
-};
 
 // Value names are ASCII.
 std::wstring Wide(std::string_view name) {

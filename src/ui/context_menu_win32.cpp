@@ -4,34 +4,23 @@ namespace {
 
 constexpr UINT kQuitCommand = 10;
 
-struct MenuHandle {
-    HMENU handle = CreatePopupMenu();
-    ~MenuHandle() {
-        if (handle != nullptr) DestroyMenu(handle);
-    }
-};
-
 }  // namespace
 
 MenuCommand ShowContextMenu(HWND owner, POINT at, bool english) {
     // Only the quit command so far; the settings, skins and statistics entries join it with
     // the tray icon.
-    MenuHandle menu;
-    if (menu.handle == nullptr) return MenuCommand::None;
-    AppendMenuW(menu.handle, MF_STRING, kQuitCommand, english ? L"Quit Mewlark" : L"退出 Mewlark");
+    const MenuHandle menu(CreatePopupMenu());
+    if (!menu) return MenuCommand::None;
+    AppendMenuW(menu.Get(), MF_STRING, kQuitCommand, english ? L"Quit Mewlark" : L"退出 Mewlark");
     SetForegroundWindow(owner);
-    const UINT command = static_cast<UINT>(
-        TrackPopupMenu(menu.handle, TPM_RETURNCMD | TPM_NONOTIFY | TPM_RIGHTBUTTON, at.x, at.y, 0,
-                       owner, nullptr));
+    const UINT command = static_cast<UINT>(TrackPopupMenu(
+        menu.Get(), TPM_RETURNCMD | TPM_NONOTIFY | TPM_RIGHTBUTTON, at.x, at.y, 0, owner, nullptr));
     PostMessageW(owner, WM_NULL, 0, 0);
     return command == kQuitCommand ? MenuCommand::Quit : MenuCommand::None;
 }
 
 void AddTrayIcon(HWND) {}
 
-void RemoveTrayIcon(HICON& icon) {
-    if (icon != nullptr) {
-        DestroyIcon(icon);
-        icon = nullptr;
-    }
+void RemoveTrayIcon(IconHandle& icon) {
+    icon.Reset();
 }

@@ -4,7 +4,7 @@
 // window and the dressing room later. A menu returns what the user chose; the app carries it
 // out.
 
-#include <windows.h>
+#include "base/handles_win32.h"
 
 enum class MenuCommand { None, Quit };
 
@@ -15,4 +15,4 @@ MenuCommand ShowContextMenu(HWND owner, POINT at, bool english);
 // The tray icon arrives with the tray menu; until then there is nothing to add.
 void AddTrayIcon(HWND trayOwner);
 // Destroys the tray icon's image, if there is one.
-void RemoveTrayIcon(HICON& icon);
+void RemoveTrayIcon(IconHandle& icon);

@@ -7,6 +7,9 @@
 #include <string>
 #include <vector>
 
+#include "base/handles_win32.h"
+#include "draw/dib_surface_win32.h"
+
 namespace {
 
 constexpr wchar_t kOverlayClass[] = L"MewlarkOverlayWindowClass";
@@ -19,19 +22,12 @@ std::wstring ProgramPath(const wchar_t* exeName) {
     return std::wstring(dir.begin(), dir.end()) + L"\\" + exeName;
 }
 
-struct RegistryKey {
-    HKEY handle = nullptr;
-    ~RegistryKey() {
-        if (handle != nullptr) RegCloseKey(handle);
-    }
-};
-
 void WriteDword(const wchar_t* name, DWORD value) {
     RegistryKey key;
     ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, kKeyPath, 0, nullptr, 0, KEY_SET_VALUE, nullptr,
-                              &key.handle, nullptr),
+                              key.Out(), nullptr),
               ERROR_SUCCESS);
-    RegSetValueExW(key.handle, name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value),
+    RegSetValueExW(key.Get(), name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value),
                    sizeof(value));
 }
 
@@ -63,10 +59,10 @@ void EndStrayInstances() {
         if (window == nullptr) return;
         DWORD pid = 0;
         GetWindowThreadProcessId(window, &pid);
-        if (HANDLE process = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, pid)) {
-            TerminateProcess(process, 99);
-            WaitForSingleObject(process, 5000);
-            CloseHandle(process);
+        if (const KernelHandle process(OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, pid));
+            process) {
+            TerminateProcess(process.Get(), 99);
+            WaitForSingleObject(process.Get(), 5000);
         }
         Sleep(100);
     }
@@ -80,14 +76,13 @@ protected:
     }
 
     void TearDown() override {
-        for (PROCESS_INFORMATION& p : started_) {
-            if (WaitForSingleObject(p.hProcess, 0) == WAIT_TIMEOUT) {
-                TerminateProcess(p.hProcess, 99);
-                WaitForSingleObject(p.hProcess, 5000);
+        for (const StartedProcess& p : started_) {
+            if (WaitForSingleObject(p.process.Get(), 0) == WAIT_TIMEOUT) {
+                TerminateProcess(p.process.Get(), 99);
+                WaitForSingleObject(p.process.Get(), 5000);
             }
-            CloseHandle(p.hProcess);
-            CloseHandle(p.hThread);
         }
+        started_.clear();
         EndStrayInstances();
         RegDeleteTreeW(HKEY_CURRENT_USER, kKeyPath);
     }
@@ -103,7 +98,7 @@ protected:
                           << std::string(commandLine.begin(), commandLine.end());
             return nullptr;
         }
-        started_.push_back(process);
+        started_.push_back({KernelHandle(process.hProcess), KernelHandle(process.hThread)});
         return process.hProcess;
     }
 
@@ -144,7 +139,11 @@ protected:
     }
 
 private:
-    std::vector<PROCESS_INFORMATION> started_;
+    struct StartedProcess {
+        KernelHandle process;
+        KernelHandle thread;
+    };
+    std::vector<StartedProcess> started_;
 };
 
 TEST_F(ProgramTest, FirstStartShowsALayeredTopmostWindowInTheDefaultCornerAndStoresIt) {
@@ -307,25 +306,13 @@ std::vector<uint32_t> ScreenPixels(const RECT& r) {
     const int w = r.right - r.left;
     const int h = r.bottom - r.top;
     std::vector<uint32_t> pixels(static_cast<size_t>(w) * h);
-    HDC screen = GetDC(nullptr);
-    HDC memory = CreateCompatibleDC(screen);
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = w;
-    info.bmiHeader.biHeight = -h;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    HBITMAP dib = CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HGDIOBJ old = SelectObject(memory, dib);
-    BitBlt(memory, 0, 0, w, h, screen, r.left, r.top, SRCCOPY);
-    GdiFlush();
-    if (bits != nullptr) memcpy(pixels.data(), bits, pixels.size() * 4);
-    SelectObject(memory, old);
-    DeleteObject(dib);
-    DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
+    const WindowDC screen(nullptr);
+    DibSurface copy;
+    if (copy.Create(w, h)) {
+        BitBlt(copy.dc.Get(), 0, 0, w, h, screen.Get(), r.left, r.top, SRCCOPY);
+        GdiFlush();
+        memcpy(pixels.data(), copy.bits, pixels.size() * 4);
+    }
     return pixels;
 }
 

@@ -6,13 +6,13 @@
 
 #include <memory>
 
-#include "draw/gdiplus_session_win32.h"
+#include "base/handles_win32.h"
 
 class GdiplusSuite : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
         session_ = std::make_unique<GdiplusSession>();
-        ASSERT_TRUE(session_->started);
+        ASSERT_TRUE(session_->Started());
     }
     static void TearDownTestSuite() { session_.reset(); }
 

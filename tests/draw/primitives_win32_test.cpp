@@ -1,5 +1,6 @@
 #include <cstring>
 
+#include "base/handles_win32.h"
 #include "draw/canvas_win32.h"
 #include "draw/group_opacity_win32.h"
 #include "draw/memory_stream_win32.h"
@@ -93,7 +94,7 @@ TEST_F(PrimitivesTest, RoundedRectAndGradientFill) {
 
 TEST_F(PrimitivesTest, MemoryStreamReadsSeeksAndRefuses) {
     const std::vector<std::uint8_t> bytes = {1, 2, 3, 4, 5};
-    std::unique_ptr<IStream, CatRenderer::ComRelease> stream(new CatRenderer::MemoryStream(bytes));
+    const ComReference<IStream> stream(new CatRenderer::MemoryStream(bytes));
     std::uint8_t buffer[8] = {};
     ULONG read = 99;
     EXPECT_EQ(stream->Read(buffer, 3, &read), S_OK);

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "../draw/gdiplus_suite_win32.h"
+#include "draw/dib_surface_win32.h"
 #include "pet/pet_state.h"
 #include "render/compose_frame_win32.h"
 #include "render/tabby_texture_win32.h"
@@ -45,33 +46,20 @@ inline Frame RenderFrameOf(const PetState& pet, const Settings& settings, const 
     Frame frame;
     frame.width = static_cast<int>(settings.Scale * 360.0f + 0.5f);
     frame.height = static_cast<int>(settings.Scale * 320.0f + 0.5f);
-    HDC dc = CreateCompatibleDC(nullptr);
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = frame.width;
-    info.bmiHeader.biHeight = -frame.height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    HBITMAP dib = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    if (dib != nullptr && bits != nullptr) {
-        HGDIOBJ previous = SelectObject(dc, dib);
+    DibSurface surface;
+    if (surface.Create(frame.width, frame.height)) {
         {
             Gdiplus::Bitmap target(frame.width, frame.height, frame.width * 4,
-                                   PixelFormat32bppPARGB, static_cast<BYTE*>(bits));
+                                   PixelFormat32bppPARGB, static_cast<BYTE*>(surface.bits));
             Gdiplus::Graphics graphics(&target);
             KeyboardSkin keyboard;
             frame.status = ComposeFrame(graphics, frame.width, frame.height, green, pet, settings,
                                         skin, keyboard, &frame.stats);
         }
         GdiFlush();
-        const auto* p = static_cast<const std::uint32_t*>(bits);
+        const auto* p = static_cast<const std::uint32_t*>(surface.bits);
         frame.pixels.assign(p, p + static_cast<std::size_t>(frame.width) * frame.height);
-        SelectObject(dc, previous);
-        DeleteObject(dib);
     }
-    DeleteDC(dc);
     return frame;
 }
 

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "base/handles_win32.h"
 #include "settings_printer.h"
 
 namespace {
@@ -20,13 +21,13 @@ protected:
     void TearDown() override { RegDeleteTreeW(HKEY_CURRENT_USER, kSettingsKeyPath); }
 
     static void Put(const wchar_t* name, DWORD type, const std::vector<BYTE>& data) {
-        HKEY key = nullptr;
+        RegistryKey key;
         ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, kSettingsKeyPath, 0, nullptr, 0, KEY_SET_VALUE,
-                                  nullptr, &key, nullptr),
+                                  nullptr, key.Out(), nullptr),
                   ERROR_SUCCESS);
-        const LSTATUS rc = RegSetValueExW(key, name, 0, type, data.empty() ? nullptr : data.data(),
-                                          static_cast<DWORD>(data.size()));
-        RegCloseKey(key);
+        const LSTATUS rc =
+            RegSetValueExW(key.Get(), name, 0, type, data.empty() ? nullptr : data.data(),
+                           static_cast<DWORD>(data.size()));
         ASSERT_EQ(rc, ERROR_SUCCESS) << "writing a test value";
     }
 
@@ -61,11 +62,9 @@ protected:
     }
 
     static bool KeyExists() {
-        HKEY key = nullptr;
-        if (RegOpenKeyExW(HKEY_CURRENT_USER, kSettingsKeyPath, 0, KEY_READ, &key) != ERROR_SUCCESS)
-            return false;
-        RegCloseKey(key);
-        return true;
+        RegistryKey key;
+        return RegOpenKeyExW(HKEY_CURRENT_USER, kSettingsKeyPath, 0, KEY_READ, key.Out()) ==
+               ERROR_SUCCESS;
     }
 };
 

@@ -8,8 +8,8 @@
 #include <cstdio>
 #include <vector>
 
+#include "base/handles_win32.h"
 #include "draw/dib_surface_win32.h"
-#include "draw/gdiplus_session_win32.h"
 #include "render/coat_themes.h"
 #include "render/compose_frame_win32.h"
 #include "skins/keyboard_skin.h"
@@ -153,7 +153,7 @@ void CountPerCoat() {
 
 int main() {
     GdiplusSession gdiplus;
-    if (!gdiplus.started) {
+    if (!gdiplus.Started()) {
         std::printf("GDI+ did not start\n");
         return 1;
     }

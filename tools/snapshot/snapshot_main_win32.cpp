@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "base/handles_win32.h"
 #include "draw/dib_surface_win32.h"
-#include "draw/gdiplus_session_win32.h"
 #include "render/coat_themes.h"
 #include "render/compose_frame_win32.h"
 #include "settings/settings.h"
@@ -109,7 +109,7 @@ int wmain(int argc, wchar_t** argv) {
     struct RenderCaches {
         ~RenderCaches() { ReleaseRenderCaches(); }
     } renderCaches;
-    if (!gdiplus.started) {
+    if (!gdiplus.Started()) {
         std::fprintf(stderr, "GDI+ did not start\n");
         return 1;
     }
