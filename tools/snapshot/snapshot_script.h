@@ -28,10 +28,6 @@ struct ScriptStep {
     std::string file;
 };
 
-// The key named as in the PhysicalKey enumeration ("A", "Space",
-// "LeftShift", "F5"...), any case; None when unknown.
-PhysicalKey PhysicalKeyFromName(std::string_view name);
-
 // Steps separated by ';' or new lines: "press KEY", "release KEY",
 // "click left|right|middle", "move X Y", "wait SECONDS", "shot FILE.png".
 // On failure returns false and names the bad step in error.
