@@ -47,12 +47,6 @@ bool ToFloat(std::string_view text, float& out) {
     return true;
 }
 
-std::uint16_t VirtualKeyOf(PhysicalKey key) {
-    for (const KeyPollEntry& e : KeyPollTable)
-        if (e.key == key) return e.virtualKey;
-    return 0;
-}
-
 // Raw mouse button flags (RI_MOUSE_*_BUTTON_DOWN; UP is the next bit).
 constexpr std::uint16_t kButtonDownFlags[3] = {0x0001, 0x0004, 0x0010};
 
@@ -151,24 +145,18 @@ void StartSimulation(SnapshotSimulation& sim, const Settings& settings, const Ca
     const std::int32_t w = static_cast<std::int32_t>(std::lround(settings.Scale * kStageWidth));
     const std::int32_t h = static_cast<std::int32_t>(std::lround(settings.Scale * kStageHeight));
     sim.window = {0, 0, std::max(w, 1), std::max(h, 1)};
+    sim.system.now = 1000.0;
+    sim.system.cursor = {-10000, -10000};
+    ConnectScriptedInput(sim.input, sim.system);
     SnapshotSimulation* s = &sim;
-    sim.input.system.now = [s] { return s->now; };
-    sim.input.system.keyDown = [s](std::uint16_t vk) {
-        return std::find(s->downVirtualKeys.begin(), s->downVirtualKeys.end(), vk) !=
-               s->downVirtualKeys.end();
-    };
-    sim.input.system.readCursor = [s](ScreenPoint& cursor) {
-        cursor = s->cursor;
-        return true;
-    };
     ConnectPetToInput(sim.input, sim.pet, sim.settings, [s] { return SkinStyleOf(s->skin); });
 }
 
 void StepSimulation(SnapshotSimulation& sim) {
-    sim.now += kSnapshotStep;
+    sim.system.now += kSnapshotStep;
     PetFrameContext frame;
     frame.frameDelta = kSnapshotStep;
-    frame.now = sim.now;
+    frame.now = sim.system.now;
     frame.window = sim.window;
     frame.cursorScreen = {0, 0, 1920, 1080};
     const PetSkinStyle style = SkinStyleOf(sim.skin);
@@ -178,7 +166,7 @@ void StepSimulation(SnapshotSimulation& sim) {
     ResetPetStateIfInsane(sim.pet);
 
     // The pointer over the pet, as the overlay decides it each frame.
-    const ScreenPoint c = sim.cursor;
+    const ScreenPoint c = sim.system.cursor;
     const ScreenRect& r = sim.window;
     const bool inside = c.x >= r.left && c.x < r.right && c.y >= r.top && c.y < r.bottom;
     if (!inside) {
@@ -190,7 +178,7 @@ void StepSimulation(SnapshotSimulation& sim) {
     const PetHit hit = HitTestPet(p, sim.pet, *sim.skin);
     TouchTail(sim.pet, point, *sim.skin);
     if (hit == PetHit::head) {
-        StrokeHead(sim.pet, point, sim.hover, sim.settings, style.douniRender, sim.now);
+        StrokeHead(sim.pet, point, sim.hover, sim.settings, style.douniRender, sim.system.now);
     } else {
         sim.hover.hovering = false;
     }
@@ -204,12 +192,7 @@ bool RunSnapshotScript(
         switch (step.op) {
             case ScriptOp::press:
             case ScriptOp::release: {
-                const bool down = step.op == ScriptOp::press;
-                const std::uint16_t vk = VirtualKeyOf(step.key);
-                auto& keys = sim.downVirtualKeys;
-                keys.erase(std::remove(keys.begin(), keys.end(), vk), keys.end());
-                if (down) keys.push_back(vk);
-                OnKeyEvent(sim.input, step.key, down, vk);
+                SendKey(sim.system, sim.input, step.key, step.op == ScriptOp::press);
                 StepSimulation(sim);
                 break;
             }
@@ -224,15 +207,15 @@ bool RunSnapshotScript(
             case ScriptOp::move: {
                 // Glide over a few frames, as a hand would, so strokes register.
                 const ScreenPoint target = StageToScreen(step.x, step.y, sim.window, sim.settings);
-                const ScreenPoint from = sim.cursor;
+                const ScreenPoint from = sim.system.cursor;
                 const bool glide = from.x > -10000;
                 const int frames = glide ? 8 : 1;
                 for (int i = 1; i <= frames; ++i) {
                     const float t = static_cast<float>(i) / static_cast<float>(frames);
-                    sim.cursor = {
+                    sim.system.cursor = {
                         from.x + static_cast<std::int32_t>(std::lround((target.x - from.x) * t)),
                         from.y + static_cast<std::int32_t>(std::lround((target.y - from.y) * t))};
-                    if (!glide) sim.cursor = target;
+                    if (!glide) sim.system.cursor = target;
                     StepSimulation(sim);
                 }
                 break;
