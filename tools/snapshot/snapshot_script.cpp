@@ -9,7 +9,7 @@
 #include "draw/draw_geometry.h"
 #include "keys/key_names.h"
 #include "pet/pet_input_hookup.h"
-#include "render/hit_test.h"
+#include "render/pointer_step.h"
 #include "render/scene_frame.h"
 #include "skins/cat_skin.h"
 
@@ -166,22 +166,12 @@ void StepSimulation(SnapshotSimulation& sim) {
     ResetPetStateIfInsane(sim.pet);
 
     // The pointer over the pet, as the overlay decides it each frame.
-    const ScreenPoint c = sim.system.cursor;
-    const ScreenRect& r = sim.window;
-    const bool inside = c.x >= r.left && c.x < r.right && c.y >= r.top && c.y < r.bottom;
-    if (!inside) {
-        sim.hover.hovering = false;
-        return;
-    }
-    const Vec2 p = ScreenToStage(c.x, c.y, r, sim.settings);
-    const Vec2 point{p.x, p.y};
-    const PetHit hit = HitTestPet(p, sim.pet, *sim.skin);
-    TouchTail(sim.pet, point, *sim.skin);
-    if (hit == PetHit::head) {
-        StrokeHead(sim.pet, point, sim.hover, sim.settings, style.douniRender, sim.system.now);
-    } else {
-        sim.hover.hovering = false;
-    }
+    PointerFrame pointer;
+    pointer.cursor = sim.system.cursor;
+    pointer.window = sim.window;
+    pointer.douniRender = style.douniRender;
+    pointer.now = sim.system.now;
+    StepPointer(pointer, sim.settings, sim.pet, *sim.skin, sim.hover);
 }
 
 bool RunSnapshotScript(
