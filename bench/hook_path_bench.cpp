@@ -2,9 +2,8 @@
 // path (convert, update the key sets, return) must stay in the nanoseconds.
 #include <benchmark/benchmark.h>
 
-#include <bitset>
-
 #include "input/input_monitor.h"
+#include "input/scripted_input.h"
 
 namespace {
 
@@ -13,17 +12,13 @@ constexpr uint32_t kWmKeyUp = 0x0101;
 
 struct BenchMonitor {
     BenchMonitor() {
-        monitor.system.now = [this] { return now; };
-        monitor.system.keyDown = [this](uint16_t vk) { return vk < 256 && down[vk]; };
-        monitor.system.readCursor = [](ScreenPoint& p) {
-            p = ScreenPoint{100, 100};
-            return true;
-        };
+        system.now = 1.0;
+        system.cursor = ScreenPoint{100, 100};
+        ConnectScriptedInput(monitor, system);
         monitor.onKeyDown = [this](PhysicalKey key) { strikes += static_cast<int>(key); };
     }
+    ScriptedInput system;
     InputMonitor monitor;
-    double now = 1.0;
-    std::bitset<256> down;
     int strikes = 0;
 };
 
@@ -38,7 +33,7 @@ void BM_HookPressRelease(benchmark::State& state) {
     BenchMonitor b;
     bool press = true;
     for (auto _ : state) {
-        b.now += 0.01;
+        b.system.now += 0.01;
         HookEvent(b.monitor, press ? kWmKeyDown : kWmKeyUp, 0x1E, 'A');
         press = !press;
     }
@@ -52,7 +47,7 @@ void BM_HookAutoRepeat(benchmark::State& state) {
     BenchMonitor b;
     HookEvent(b.monitor, kWmKeyDown, 0x1E, 'A');
     for (auto _ : state) {
-        b.now += 0.03;
+        b.system.now += 0.03;
         HookEvent(b.monitor, kWmKeyDown, 0x1E, 'A');
     }
     benchmark::DoNotOptimize(b.monitor.keyPressCount);
@@ -73,7 +68,7 @@ void BM_RawKeyboardPressRelease(benchmark::State& state) {
     BenchMonitor b;
     bool press = true;
     for (auto _ : state) {
-        b.now += 0.01;
+        b.system.now += 0.01;
         HandleRawKeyboard(b.monitor, 0x1E, press ? 0 : kRawKeyBreak, 'A');
         press = !press;
     }
@@ -85,11 +80,12 @@ BENCHMARK(BM_RawKeyboardPressRelease);
 // The per-frame work: cursor, 78 polled keys and 3 buttons, with three keys held.
 void BM_FrameStepWithHeldKeys(benchmark::State& state) {
     BenchMonitor b;
-    for (uint16_t vk : {uint16_t{'A'}, uint16_t{'S'}, uint16_t{'D'}}) b.down[vk] = true;
+    for (uint16_t vk : {uint16_t{'A'}, uint16_t{'S'}, uint16_t{'D'}})
+        SetKeyDown(b.system, vk, true);
     HandleRawKeyboard(b.monitor, 0x1E, 0, 'A');
     HandleRawKeyboard(b.monitor, 0x1F, 0, 'S');
     for (auto _ : state) {
-        b.now += 1.0 / 60.0;
+        b.system.now += 1.0 / 60.0;
         HandleRawKeyboard(b.monitor, 0x1E, 0, 'A');  // keeps the events fresh
         FrameStep(b.monitor, 1.0f / 60.0f);
     }

@@ -2,10 +2,8 @@
 // keys), sixteen badges and a dozen particles alive, the pointer moving.
 #include <benchmark/benchmark.h>
 
-#include <array>
-#include <cstddef>
-
 #include "input/input_monitor.h"
+#include "input/scripted_input.h"
 #include "pet/pet_input_hookup.h"
 #include "pet/pet_reactions.h"
 #include "pet/pet_state.h"
@@ -15,32 +13,22 @@
 namespace {
 
 void BM_UpdatePetState(benchmark::State& state) {
+    ScriptedInput system;
+    system.now = 1000.0;
+    system.cursor = ScreenPoint{400, 300};
     PetState pet;
     InputMonitor input;
     Settings settings;
-    double now = 1000.0;
-    ScreenPoint cursor{400, 300};
-    std::array<bool, 256> down{};  // asynchronous key state by virtual key
-    input.system.now = [&now] { return now; };
-    input.system.keyDown = [&down](uint16_t virtualKey) {
-        return virtualKey < down.size() && down[virtualKey];
-    };
-    input.system.readCursor = [&cursor](ScreenPoint& out) {
-        out = cursor;
-        return true;
-    };
+    ConnectScriptedInput(input, system);
     ConnectPetToInput(input, pet, settings, [] { return PetSkinStyle{}; });
 
-    for (const char letter : {'Q', 'A', 'J', 'L'}) {
-        down[static_cast<std::size_t>(letter)] = true;
-        const PhysicalKey key =
-            KeyPollTable[static_cast<std::size_t>(letter - 'A')].key;  // letters come first
-        OnKeyEvent(input, key, true, static_cast<uint16_t>(letter));
+    for (const PhysicalKey key : {PhysicalKey::Q, PhysicalKey::A, PhysicalKey::J, PhysicalKey::L}) {
+        SendKey(system, input, key, true);
     }
     // A busy second: sixteen fresh badges and a dozen particles, renewed
     // every 60 frames so they stay alive at realistic ages.
-    const auto refill = [&pet, &now] {
-        for (int i = 0; i < 16; ++i) SpawnBadge(pet, L"W", {180.0f, 260.0f}, now);
+    const auto refill = [&pet, &system] {
+        for (int i = 0; i < 16; ++i) SpawnBadge(pet, L"W", {180.0f, 260.0f}, system.now);
         pet.particles.clear();
         for (int i = 0; i < 12; ++i) {
             pet.particles.push_back(
@@ -55,9 +43,9 @@ void BM_UpdatePetState(benchmark::State& state) {
     int step = 0;
     for (auto _ : state) {
         if (step % 60 == 59) refill();
-        now += 1.0 / 60.0;
-        cursor.x += (++step % 2 == 0) ? 7 : -5;
-        frame.now = now;
+        system.now += 1.0 / 60.0;
+        system.cursor.x += (++step % 2 == 0) ? 7 : -5;
+        frame.now = system.now;
         UpdatePetState(pet, frame, input, settings);
         // A copy: handing the member itself to DoNotOptimize let GCC clobber it.
         const float paw = pet.rightPawX.value;

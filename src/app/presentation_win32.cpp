@@ -15,7 +15,7 @@
 #include "pet/pet_input_hookup.h"
 #include "pet/pet_update.h"
 #include "render/compose_frame_win32.h"
-#include "render/hit_test.h"
+#include "render/pointer_step.h"
 
 namespace {
 
@@ -47,31 +47,16 @@ ScreenRect MonitorRectNear(POINT point) {
 // the pointer stroke the head and brush the tail.
 void HandlePointer(PetApp& app, const RECT& window, const CatSkin& skin, bool douniRender,
                    double now) {
-    if (PointerBusy(app)) return;
+    PointerFrame frame;
     POINT cursor{};
-    if (!GetCursorPos(&cursor)) return;
-    if (!PtInRect(&window, cursor)) {
-        app.headHover.hovering = false;
-        SetClickThrough(app.overlayWindow, true);
-        return;
-    }
-    if (app.settings.editMode) {
-        app.headHover.hovering = false;
-        SetClickThrough(app.overlayWindow, false);
-        return;
-    }
-    const Vec2 p = ScreenToStage(cursor.x, cursor.y, ToPetRect(window), app.settings);
-    const PetHit hit = HitTestPet(p, app.pet, skin);
-    const Vec2 stagePoint{p.x, p.y};
-    TouchTail(app.pet, stagePoint, skin);
-    if (hit == PetHit::head) {
-        StrokeHead(app.pet, stagePoint, app.headHover, app.settings, douniRender, now);
-    } else {
-        app.headHover.hovering = false;
-    }
-    const bool passThrough =
-        hit == PetHit::nothing || (app.settings.FullClickThrough && !KeyHeld(VK_MENU));
-    SetClickThrough(app.overlayWindow, passThrough);
+    if (GetCursorPos(&cursor)) frame.cursor = ScreenPoint{cursor.x, cursor.y};
+    frame.window = ToPetRect(window);
+    frame.busy = PointerBusy(app);
+    frame.altHeld = KeyHeld(VK_MENU);
+    frame.douniRender = douniRender;
+    frame.now = now;
+    const PointerOutcome outcome = StepPointer(frame, app.settings, app.pet, skin, app.headHover);
+    if (outcome.acted) SetClickThrough(app.overlayWindow, outcome.passThrough);
 }
 
 bool EnsureSurface(PetApp& app, int width, int height) {

@@ -2,11 +2,12 @@
 
 #include <gtest/gtest.h>
 
-#include <set>
+#include <initializer_list>
 #include <utility>
 #include <vector>
 
 #include "../keys/physical_key_printer.h"
+#include "input/scripted_input.h"
 #include "keys/virtual_keys.h"
 
 namespace {
@@ -19,21 +20,14 @@ constexpr uint32_t kWmKeyUp = 0x0101;
 constexpr uint32_t kWmSysKeyDown = 0x0104;
 constexpr uint32_t kWmSysKeyUp = 0x0105;
 
-// A monitor wired to a fake clock, key state, cursor and device list, with
-// every callback recorded.
+// A monitor wired to a scripted clock, key state, cursor and device list,
+// with every callback recorded.
 class MonitorTest : public testing::Test {
 protected:
     MonitorTest() {
-        monitor.system.now = [this] { return now; };
-        monitor.system.keyDown = [this](uint16_t vk) { return asyncDown.count(vk) != 0; };
-        monitor.system.readCursor = [this](ScreenPoint& p) {
-            p = cursor;
-            return true;
-        };
-        monitor.system.listHidDevices = [this](std::vector<HidDeviceInfo>& out) {
-            out = devices;
-            return devicesReadable;
-        };
+        system.now = 100.0;
+        system.cursor = {500, 400};
+        ConnectScriptedInput(monitor, system);
         monitor.onKeyDown = [this](K key) { downs.push_back(key); };
         monitor.onKeyUp = [this](K key) { ups.push_back(key); };
         monitor.onMouseButton = [this](int button, bool down) {
@@ -42,13 +36,19 @@ protected:
     }
 
     void Frame() {
-        now += kFrame;
+        system.now += kFrame;
         FrameStep(monitor, kFrame);
     }
 
     // Runs frames until the clock reaches `until`.
     void FramesUntil(double until) {
-        while (now + kFrame <= until) Frame();
+        while (system.now + kFrame <= until) Frame();
+    }
+
+    // Exactly these virtual keys read as down.
+    void HoldOnly(std::initializer_list<uint16_t> virtualKeys) {
+        system.keysDown.reset();
+        for (const uint16_t virtualKey : virtualKeys) SetKeyDown(system, virtualKey, true);
     }
 
     void RawKey(uint16_t makeCode, uint16_t flags, uint16_t vk) {
@@ -61,12 +61,8 @@ protected:
         }
     }
 
+    ScriptedInput system;
     InputMonitor monitor;
-    double now = 100.0;
-    std::set<uint16_t> asyncDown;
-    ScreenPoint cursor{500, 400};
-    std::vector<HidDeviceInfo> devices;
-    bool devicesReadable = true;
     std::vector<K> downs;
     std::vector<K> ups;
     std::vector<std::pair<int, bool>> buttons;
@@ -74,19 +70,19 @@ protected:
 
 TEST_F(MonitorTest, AutoRepeatCountsOnce) {
     RawKey(0x1E, 0, 'A');
-    asyncDown.insert('A');
-    FramesUntil(now + 0.5);
+    SetKeyDown(system, 'A', true);
+    FramesUntil(system.now + 0.5);
     // Two seconds of auto-repeat, raw input and hook both reporting every repeat.
     for (int i = 0; i < 60; ++i) {
         RawKey(0x1E, 0, 'A');
         HookKey(kWmKeyDown, 0x1E, 0, 'A');
-        FramesUntil(now + 0.033);
+        FramesUntil(system.now + 0.033);
     }
     EXPECT_EQ(monitor.keyPressCount, 1);
     EXPECT_EQ(downs, std::vector<K>{K::A});
     EXPECT_TRUE(ups.empty());
     EXPECT_EQ(monitor.recentPresses.size(), 1u);
-    asyncDown.clear();
+    HoldOnly({});
     RawKey(0x1E, kRawKeyBreak, 'A');
     EXPECT_EQ(ups, std::vector<K>{K::A});
 }
@@ -121,12 +117,12 @@ TEST_F(MonitorTest, RawInputAndHookReportingOnePressCountOnce) {
             if (hookFirst) HookKey(c.hookDown, c.makeCode, c.hookFlags, c.hookVk);
             RawKey(c.makeCode, c.rawFlags, c.rawVk);
             if (!hookFirst) HookKey(c.hookDown, c.makeCode, c.hookFlags, c.hookVk);
-            asyncDown = {static_cast<uint16_t>(c.hookVk)};
-            FramesUntil(now + 0.6);  // the poll sees the key down too
+            HoldOnly({static_cast<uint16_t>(c.hookVk)});
+            FramesUntil(system.now + 0.6);  // the poll sees the key down too
             EXPECT_EQ(monitor.keyPressCount, before + 1);
             EXPECT_EQ(downs, std::vector<K>{c.key});
             EXPECT_TRUE(ups.empty());
-            asyncDown.clear();
+            HoldOnly({});
             RawKey(c.makeCode, c.rawFlags | kRawKeyBreak, c.rawVk);
             HookKey(c.hookUp, c.makeCode, c.hookFlags, c.hookVk);
             Frame();
@@ -165,18 +161,18 @@ TEST_F(MonitorTest, KeysReportedWithAnotherVirtualKeyCountOnce) {
         ups.clear();
         monitor.recentPresses.clear();
         RawKey(c.makeCode, 0, c.vk);
-        asyncDown = {c.vk};
-        FramesUntil(now + 0.5);  // typematic delay: no events, the down event ages
+        HoldOnly({c.vk});
+        FramesUntil(system.now + 0.5);  // typematic delay: no events, the down event ages
         for (int i = 0; i < 30; ++i) {
             RawKey(c.makeCode, 0, c.vk);
-            FramesUntil(now + 0.033);
+            FramesUntil(system.now + 0.033);
         }
         EXPECT_EQ(downs, std::vector<K>{c.key});
         EXPECT_TRUE(ups.empty());
         EXPECT_EQ(KeysPerMinute(monitor), 6);
-        asyncDown.clear();
+        HoldOnly({});
         RawKey(c.makeCode, kRawKeyBreak, c.vk);
-        FramesUntil(now + 0.1);
+        FramesUntil(system.now + 0.1);
         EXPECT_EQ(downs, std::vector<K>{c.key});
         EXPECT_EQ(ups, std::vector<K>{c.key});
     }
@@ -197,7 +193,7 @@ TEST_F(MonitorTest, LostKeyUpIsRepairedByThePoll) {
         ResetInput(monitor);
         downs.clear();
         ups.clear();
-        const double start = now;
+        const double start = system.now;
         if (c.raw) {
             RawKey(0x21, 0, 'F');
         } else {
@@ -218,7 +214,7 @@ TEST_F(MonitorTest, LostKeyUpIsRepairedByThePoll) {
 }
 
 TEST_F(MonitorTest, PollAloneStrikesAndReleases) {
-    asyncDown.insert('F');
+    SetKeyDown(system, 'F', true);
     Frame();
     Frame();
     EXPECT_EQ(downs, std::vector<K>{K::F});
@@ -226,7 +222,7 @@ TEST_F(MonitorTest, PollAloneStrikesAndReleases) {
     // The event arriving late for the same press adds nothing.
     RawKey(0x21, 0, 'F');
     EXPECT_EQ(monitor.keyPressCount, 1);
-    asyncDown.clear();
+    HoldOnly({});
     RawKey(0x21, kRawKeyBreak, 'F');
     Frame();
     EXPECT_EQ(ups, std::vector<K>{K::F});
@@ -241,7 +237,7 @@ TEST_F(MonitorTest, HeldOrderFollowsPresses) {
     EXPECT_EQ(monitor.heldOrder, (std::vector<K>{K::S, K::A}));
     EXPECT_EQ(monitor.heldKeys.size(), 2u);
     EXPECT_EQ(monitor.keyPressCount, 3);
-    EXPECT_EQ(monitor.lastKeyDownTime, now);
+    EXPECT_EQ(monitor.lastKeyDownTime, system.now);
 }
 
 TEST_F(MonitorTest, UnknownAndPauseKeysDoNothing) {
@@ -251,7 +247,7 @@ TEST_F(MonitorTest, UnknownAndPauseKeysDoNothing) {
     RawKey(0x45, 0, 0xFF);               // Pause, second record
     RawKey(0, 0, 0xFF);                  // filler record
     HookKey(kWmKeyDown, 0x45, 0, kVkPause);
-    asyncDown = {kVkHome, kVkInsert, kVkPause};
+    HoldOnly({kVkHome, kVkInsert, kVkPause});
     Frame();
     EXPECT_TRUE(downs.empty());
     EXPECT_EQ(monitor.keyPressCount, 0);
@@ -260,13 +256,13 @@ TEST_F(MonitorTest, UnknownAndPauseKeysDoNothing) {
 
 TEST_F(MonitorTest, ResetInputReleasesKeysAndButtons) {
     RawKey(0x1E, 0, 'A');
-    asyncDown = {'S'};
+    HoldOnly({'S'});
     Frame();  // S held by polling only
     HandleRawMouse(monitor, 0, 0x0001 | 0x0010, 0, 0);
     HandleRawMouse(monitor, 0, 0, 12, 0);
     buttons.clear();
-    asyncDown.clear();
-    cursor = {640, 360};
+    HoldOnly({});
+    system.cursor = {640, 360};
     ResetInput(monitor);
     EXPECT_EQ(ups, (std::vector<K>{K::A, K::S}));
     EXPECT_EQ(buttons, (std::vector<std::pair<int, bool>>{{0, false}, {2, false}}));
@@ -302,10 +298,10 @@ TEST_F(MonitorTest, CursorVelocity) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         ResetInput(monitor);
-        cursor = {500, 400};
+        system.cursor = {500, 400};
         Frame();
         monitor.cursorVelocity = {};
-        cursor = c.moveTo;
+        system.cursor = c.moveTo;
         HandleRawMouse(monitor, c.rawFlags, 0, c.rawDx, c.rawDy);
         Frame();
         EXPECT_NEAR(monitor.cursorVelocity.x, c.velocityX, 1e-2f);
@@ -324,12 +320,12 @@ TEST_F(MonitorTest, OldPressesLeaveKpm) {
     for (int i = 0; i < 5; ++i) {
         RawKey(0x1E, 0, 'A');
         RawKey(0x1E, kRawKeyBreak, 'A');
-        now += 1.0;
+        system.now += 1.0;
     }
     EXPECT_EQ(KeysPerMinute(monitor), 30);
-    FramesUntil(now + 6.5);  // the first two presses are now more than 10 s old
+    FramesUntil(system.now + 6.5);  // the first two presses are now more than 10 s old
     EXPECT_EQ(KeysPerMinute(monitor), 18);
-    FramesUntil(now + 5.0);
+    FramesUntil(system.now + 5.0);
     EXPECT_EQ(KeysPerMinute(monitor), 0);
     EXPECT_EQ(monitor.keyPressCount, 5);
 }
@@ -339,7 +335,7 @@ TEST_F(MonitorTest, RecentPressesStayBoundedWithoutFrames) {
     for (int i = 0; i < 600; ++i) {
         RawKey(0x1E, 0, 'A');
         RawKey(0x1E, kRawKeyBreak, 'A');
-        now += 0.1;
+        system.now += 0.1;
     }
     EXPECT_LE(monitor.recentPresses.size(), 101u);
     EXPECT_GE(monitor.recentPresses.size(), 99u);
@@ -354,18 +350,18 @@ TEST_F(MonitorTest, RawMouseButtons) {
     EXPECT_EQ(buttons, (std::vector<std::pair<int, bool>>{
                            {0, true}, {1, true}, {1, false}, {0, false}, {2, true}}));
     EXPECT_TRUE(monitor.middleButtonDown);
-    EXPECT_EQ(monitor.lastButtonDownTime, now);
-    EXPECT_EQ(monitor.lastRawMouseTime, now);
+    EXPECT_EQ(monitor.lastButtonDownTime, system.now);
+    EXPECT_EQ(monitor.lastRawMouseTime, system.now);
 }
 
 TEST_F(MonitorTest, ButtonPollOnlyWhileRawMouseIsQuiet) {
     HandleRawMouse(monitor, 0, 0, 3, 0);
-    asyncDown = {kVkRButton};
+    HoldOnly({kVkRButton});
     Frame();
     EXPECT_TRUE(buttons.empty()) << "raw mouse input is fresh";
-    FramesUntil(now + 0.3);
+    FramesUntil(system.now + 0.3);
     EXPECT_EQ(buttons, (std::vector<std::pair<int, bool>>{{1, true}}));
-    asyncDown.clear();
+    HoldOnly({});
     Frame();
     EXPECT_EQ(buttons, (std::vector<std::pair<int, bool>>{{1, true}, {1, false}}));
 }
@@ -386,25 +382,25 @@ TEST(TabletTest, RecognisesTabletDevices) {
 }
 
 TEST_F(MonitorTest, TabletScanFollowsTheDeviceList) {
-    devices = {{0x046D, 1, 2}, {0x056A, 0x0D, 2}};
+    system.devices = {{0x046D, 1, 2}, {0x056A, 0x0D, 2}};
     Frame();
     EXPECT_TRUE(monitor.tabletPresent);
-    devices = {{0x046D, 1, 2}};
-    FramesUntil(now + 1.0);
+    system.devices = {{0x046D, 1, 2}};
+    FramesUntil(system.now + 1.0);
     EXPECT_TRUE(monitor.tabletPresent) << "rescanned too early";
-    FramesUntil(now + 2.0);
+    FramesUntil(system.now + 2.0);
     EXPECT_FALSE(monitor.tabletPresent);
-    devices = {{0x056A, 0x0D, 2}};
-    devicesReadable = false;
-    ScanTabletDevices(monitor, now);
+    system.devices = {{0x056A, 0x0D, 2}};
+    system.devicesReadable = false;
+    ScanTabletDevices(monitor, system.now);
     EXPECT_FALSE(monitor.tabletPresent);
-    EXPECT_EQ(monitor.lastDeviceScan, now);
+    EXPECT_EQ(monitor.lastDeviceScan, system.now);
 }
 
 TEST_F(MonitorTest, PenReportsCountAsInput) {
     HandleRawHid(monitor);
-    EXPECT_EQ(monitor.lastPenInputTime, now);
-    EXPECT_EQ(monitor.lastInputTime, now);
+    EXPECT_EQ(monitor.lastPenInputTime, system.now);
+    EXPECT_EQ(monitor.lastInputTime, system.now);
 }
 
 TEST(InputMonitorTest, EmptySystemHooksAreHarmless) {

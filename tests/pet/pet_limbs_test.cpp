@@ -116,12 +116,12 @@ TEST(LimbsTest, FourKeysWithBothEasterEggsUseFourDifferentKeys) {
 TEST(LimbsTest, TappedKeyHoldsItsPawFor140Milliseconds) {
     PetScenario s;
     s.Press(K::J);
-    const double struck = s.now;
+    const double struck = s.system.now;
     s.Frames(3);  // a 50 ms tap
     s.Release(K::J);
     for (int frame = 4; frame <= 20; ++frame) {
         s.Frame();
-        const bool expectOnKey = s.now - struck < 0.14;
+        const bool expectOnKey = s.system.now - struck < 0.14;
         EXPECT_EQ(s.pet.rightPawOnKey, expectOnKey) << "frame " << frame;
         if (expectOnKey) {
             EXPECT_FLOAT_EQ(s.pet.rightPawX.target, KeyCenter(K::J).x);
@@ -157,8 +157,8 @@ class TabletTest : public testing::TestWithParam<TabletCase> {};
 TEST_P(TabletTest, ShowsTheTabletOnlyForARealOrRecentPen) {
     const TabletCase& c = GetParam();
     PetScenario s;
-    s.now = c.startTime;
-    if (c.tabletAttached) s.devices.push_back(HidDeviceInfo{0x056A, 0x0D, 2});
+    s.system.now = c.startTime;
+    if (c.tabletAttached) s.system.devices.push_back(HidDeviceInfo{0x056A, 0x0D, 2});
     if (c.penReportAgo >= 0.0) s.input.lastPenInputTime = c.startTime - c.penReportAgo;
     s.settings.TabletMode = c.tabletMode;
     s.Frames(30);
@@ -178,11 +178,11 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(LimbsTest, PenFollowsThePointerAndInksWhilePressed) {
     PetScenario s;
     s.settings.TabletMode = 1;
-    s.cursor = {100, 100};
+    s.system.cursor = {100, 100};
     s.Frames(30);
     const float topLeftX = s.pet.penX.value;
     const float topLeftY = s.pet.penY.value;
-    s.cursor = {1800, 1000};
+    s.system.cursor = {1800, 1000};
     s.Frames(30);
     EXPECT_GT(s.pet.penY.value, topLeftY + 20.0f);
     EXPECT_GT(s.pet.penX.value, topLeftX + 20.0f);

@@ -14,7 +14,7 @@ using K = PhysicalKey;
 TEST(MoodsTest, IdleYawnsOnceThenDrowsesIntoSleep) {
     PetScenario s;
     s.Tap(K::F);
-    const double lastInput = s.now;
+    const double lastInput = s.system.now;
     int yawns = 0;
     double firstYawnAt = 0.0;
     double drowsyFrom = 0.0;
@@ -24,10 +24,10 @@ TEST(MoodsTest, IdleYawnsOnceThenDrowsesIntoSleep) {
         s.Frame();
         if (s.pet.yawning && !wasYawning) {
             ++yawns;
-            if (firstYawnAt == 0.0) firstYawnAt = s.now - lastInput;
+            if (firstYawnAt == 0.0) firstYawnAt = s.system.now - lastInput;
         }
         wasYawning = s.pet.yawning;
-        if (drowsyFrom == 0.0 && s.pet.drowsiness > 0.0f) drowsyFrom = s.now - lastInput;
+        if (drowsyFrom == 0.0 && s.pet.drowsiness > 0.0f) drowsyFrom = s.system.now - lastInput;
         for (const Particle& p : s.pet.particles) sawZ = sawZ || p.kind == ParticleKind::sleepZ;
     }
     EXPECT_EQ(yawns, 1);
@@ -101,7 +101,7 @@ TEST(MoodsTest, TenSecondsOfFastMouseGiveSixSecondsOfDizziness) {
     int episodes = 0;
     int dizzyFrames = 0;
     double onset = 0.0;
-    const double start = s.now;
+    const double start = s.system.now;
     bool wasDizzy = false;
     float peakDizzy = 0.0f;
     for (int i = 0; i < 20 * 60; ++i) {
@@ -109,7 +109,7 @@ TEST(MoodsTest, TenSecondsOfFastMouseGiveSixSecondsOfDizziness) {
         const bool dizzy = s.pet.dizzyTimer > 0.0f;
         if (dizzy && !wasDizzy) {
             ++episodes;
-            onset = s.now - start;
+            onset = s.system.now - start;
         }
         if (dizzy) {
             ++dizzyFrames;
@@ -161,7 +161,7 @@ TEST_P(FrameStepTest, LongFramesAdvanceAtMost40Milliseconds) {
     const StepCase& c = GetParam();
     PetScenario s;
     s.frame.frameDelta = c.frameDelta;
-    s.frame.now = s.now;
+    s.frame.now = s.system.now;
     UpdatePetState(s.pet, s.frame, s.input, s.settings);
     EXPECT_NEAR(s.pet.clock, c.advance, 1e-7);
 }

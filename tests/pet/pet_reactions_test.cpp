@@ -114,16 +114,16 @@ TEST(MouseButtonTest, ReleasingMiddleAlsoReleasesAHeldRightPress) {
 TEST(DemoTest, PlaysTenKeysOver1Point17Seconds) {
     PetScenario s;
     DemoSequence demo;
-    StartDemo(demo, s.now);
-    const double start = s.now;
+    StartDemo(demo, s.system.now);
+    const double start = s.system.now;
     std::vector<std::wstring> labels;
     double lastStrike = 0.0;
-    while (demo.active && s.now - start < 3.0) {
+    while (demo.active && s.system.now - start < 3.0) {
         const std::size_t before = s.pet.badges.size();
-        StepDemo(demo, s.pet, s.settings, false, s.now);
+        StepDemo(demo, s.pet, s.settings, false, s.system.now);
         if (s.pet.badges.size() > before) {
             labels.push_back(s.pet.badges.back().text);
-            lastStrike = s.now - start;
+            lastStrike = s.system.now - start;
         }
         EXPECT_TRUE(s.input.heldKeys.empty());
         s.Frame();

@@ -1,10 +1,9 @@
 #pragma once
 
 #include <cmath>
-#include <unordered_set>
-#include <vector>
 
 #include "input/input_monitor.h"
+#include "input/scripted_input.h"
 #include "keys/key_layout.h"
 #include "keys/virtual_keys.h"
 #include "pet/pet_input_hookup.h"
@@ -13,76 +12,45 @@
 #include "pet/random_range.h"
 #include "settings/settings.h"
 
-// Drives the real input monitor and the real frame update with a fake clock,
-// a fake keyboard state and a fake cursor, one 1/60 s frame at a time.
+// Drives the real input monitor and the real frame update through a scripted
+// clock, keyboard and cursor, one 1/60 s frame at a time.
 struct PetScenario {
     static constexpr double kDt = 1.0 / 60.0;
 
+    ScriptedInput system;  // the keyboard, mouse buttons, cursor and HID devices
     PetState pet;
     InputMonitor input;
     Settings settings;
     PetSkinStyle style;
     PetFrameContext frame;
-    double now = 1000.0;
-    ScreenPoint cursor{200, 200};
-    std::unordered_set<PhysicalKey> down;  // the physical keyboard
-    std::vector<HidDeviceInfo> devices;    // attached HID devices
-    bool buttons[3] = {false, false, false};
 
     PetScenario() {
         SeedRandomRange(7);
-        input.system.now = [this] { return now; };
-        input.system.keyDown = [this](uint16_t virtualKey) {
-            if (virtualKey == kVkLButton) return buttons[0];
-            if (virtualKey == kVkRButton) return buttons[1];
-            if (virtualKey == kVkMButton) return buttons[2];
-            for (const KeyPollEntry& entry : KeyPollTable) {
-                if (entry.virtualKey == virtualKey) return down.count(entry.key) != 0;
-            }
-            return false;
-        };
-        input.system.readCursor = [this](ScreenPoint& out) {
-            out = cursor;
-            return true;
-        };
-        input.system.listHidDevices = [this](std::vector<HidDeviceInfo>& out) {
-            out = devices;
-            return true;
-        };
-        input.cursor = cursor;
+        system.now = 1000.0;
+        system.cursor = {200, 200};
+        ConnectScriptedInput(input, system);
+        input.cursor = system.cursor;
         ConnectPetToInput(input, pet, settings, [this] { return style; });
         frame.window = ScreenRect{1500, 700, 1860, 1020};
         frame.cursorScreen = ScreenRect{0, 0, 1920, 1080};
     }
 
-    static uint16_t VirtualKeyOf(PhysicalKey key) {
-        for (const KeyPollEntry& entry : KeyPollTable) {
-            if (entry.key == key) return entry.virtualKey;
-        }
-        return 0;
-    }
-
-    void Press(PhysicalKey key) {
-        down.insert(key);
-        OnKeyEvent(input, key, true, VirtualKeyOf(key));
-    }
-    void Release(PhysicalKey key) {
-        down.erase(key);
-        OnKeyEvent(input, key, false, VirtualKeyOf(key));
-    }
+    void Press(PhysicalKey key) { SendKey(system, input, key, true); }
+    void Release(PhysicalKey key) { SendKey(system, input, key, false); }
 
     // A mouse button change as raw input reports it (0 left, 1 right, 2 middle).
     void Button(int button, bool isDown) {
         static constexpr uint16_t kDownFlags[3] = {0x0001, 0x0004, 0x0010};
-        buttons[button] = isDown;
+        static constexpr uint16_t kButtonKeys[3] = {kVkLButton, kVkRButton, kVkMButton};
+        SetKeyDown(system, kButtonKeys[button], isDown);
         const uint16_t flag = static_cast<uint16_t>(kDownFlags[button] << (isDown ? 0 : 1));
         HandleRawMouse(input, 0, flag, 0, 0);
     }
 
     // One frame: time passes, then the frame update.
     void Frame() {
-        now += kDt;
-        frame.now = now;
+        system.now += kDt;
+        frame.now = system.now;
         frame.frameDelta = kDt;
         frame.douniTyping = style.douniTyping;
         frame.douniRender = style.douniRender;
@@ -101,8 +69,8 @@ struct PetScenario {
 
     // Moves the real cursor by (dx, dy) pixels, then runs a frame.
     void MoveMouseFrame(int dx, int dy) {
-        cursor.x += dx;
-        cursor.y += dy;
+        system.cursor.x += dx;
+        system.cursor.y += dy;
         Frame();
     }
 };

@@ -26,7 +26,7 @@ struct Stroker {
             direction = -direction;
         }
         point.x += step * direction;
-        StrokeHead(s.pet, point, hover, s.settings, s.style.douniRender, s.now);
+        StrokeHead(s.pet, point, hover, s.settings, s.style.douniRender, s.system.now);
         s.Frame();
     }
 };
@@ -87,10 +87,10 @@ TEST(StrokeTest, OneSessionCountsOnceAndANewSessionCountsAgain) {
 TEST(StrokeTest, AFastArrivalIsNotAStroke) {
     PetScenario s;
     HeadHover hover;
-    StrokeHead(s.pet, {150.0f, 120.0f}, hover, s.settings, false, s.now);
-    StrokeHead(s.pet, {235.0f, 120.0f}, hover, s.settings, false, s.now);
+    StrokeHead(s.pet, {150.0f, 120.0f}, hover, s.settings, false, s.system.now);
+    StrokeHead(s.pet, {235.0f, 120.0f}, hover, s.settings, false, s.system.now);
     EXPECT_EQ(s.pet.purr, 0.0f);
-    StrokeHead(s.pet, {225.0f, 120.0f}, hover, s.settings, false, s.now);
+    StrokeHead(s.pet, {225.0f, 120.0f}, hover, s.settings, false, s.system.now);
     EXPECT_GT(s.pet.purr, 0.0f);
     EXPECT_GT(s.pet.headRoll.target, 0.0f);  // leans into the hand on the right
 }

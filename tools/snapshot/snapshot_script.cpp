@@ -1,49 +1,19 @@
 #include "snapshot/snapshot_script.h"
 
 #include <algorithm>
-#include <array>
 #include <cctype>
 #include <cmath>
 #include <cstdlib>
 
 #include "base/small_math.h"
 #include "draw/draw_geometry.h"
+#include "keys/key_names.h"
 #include "pet/pet_input_hookup.h"
-#include "render/hit_test.h"
+#include "render/pointer_step.h"
 #include "render/scene_frame.h"
 #include "skins/cat_skin.h"
 
 namespace {
-
-constexpr std::array<std::string_view, kPhysicalKeyCount> kKeyNames = {
-    "Escape",    "Digit1",      "Digit2",
-    "Digit3",    "Digit4",      "Digit5",
-    "Digit6",    "Digit7",      "Digit8",
-    "Digit9",    "Digit0",      "Minus",
-    "Equals",    "Backspace",   "Tab",
-    "Q",         "W",           "E",
-    "R",         "T",           "Y",
-    "U",         "I",           "O",
-    "P",         "LeftBracket", "RightBracket",
-    "Backslash", "CapsLock",    "A",
-    "S",         "D",           "F",
-    "G",         "H",           "J",
-    "K",         "L",           "Semicolon",
-    "Quote",     "Enter",       "LeftShift",
-    "Z",         "X",           "C",
-    "V",         "B",           "N",
-    "M",         "Comma",       "Period",
-    "Slash",     "RightShift",  "Up",
-    "LeftCtrl",  "LeftAlt",     "LeftWin",
-    "Space",     "RightWin",    "RightAlt",
-    "Fn",        "Left",        "Down",
-    "Right",     "Backquote",   "RightCtrl",
-    "Delete",    "F1",          "F2",
-    "F3",        "F4",          "F5",
-    "F6",        "F7",          "F8",
-    "F9",        "F10",         "F11",
-    "F12",       "None",
-};
 
 bool SameText(std::string_view a, std::string_view b) {
     if (a.size() != b.size()) return false;
@@ -77,12 +47,6 @@ bool ToFloat(std::string_view text, float& out) {
     return true;
 }
 
-std::uint16_t VirtualKeyOf(PhysicalKey key) {
-    for (const KeyPollEntry& e : KeyPollTable)
-        if (e.key == key) return e.virtualKey;
-    return 0;
-}
-
 // Raw mouse button flags (RI_MOUSE_*_BUTTON_DOWN; UP is the next bit).
 constexpr std::uint16_t kButtonDownFlags[3] = {0x0001, 0x0004, 0x0010};
 
@@ -92,13 +56,6 @@ int FramesFor(float seconds) {
 }
 
 }  // namespace
-
-PhysicalKey PhysicalKeyFromName(std::string_view name) {
-    for (std::size_t i = 0; i < kKeyNames.size(); ++i) {
-        if (SameText(kKeyNames[i], name)) return static_cast<PhysicalKey>(i);
-    }
-    return PhysicalKey::None;
-}
 
 bool ParseSnapshotScript(std::string_view text, std::vector<ScriptStep>& steps,
                          std::string& error) {
@@ -188,24 +145,18 @@ void StartSimulation(SnapshotSimulation& sim, const Settings& settings, const Ca
     const std::int32_t w = static_cast<std::int32_t>(std::lround(settings.Scale * kStageWidth));
     const std::int32_t h = static_cast<std::int32_t>(std::lround(settings.Scale * kStageHeight));
     sim.window = {0, 0, std::max(w, 1), std::max(h, 1)};
+    sim.system.now = 1000.0;
+    sim.system.cursor = {-10000, -10000};
+    ConnectScriptedInput(sim.input, sim.system);
     SnapshotSimulation* s = &sim;
-    sim.input.system.now = [s] { return s->now; };
-    sim.input.system.keyDown = [s](std::uint16_t vk) {
-        return std::find(s->downVirtualKeys.begin(), s->downVirtualKeys.end(), vk) !=
-               s->downVirtualKeys.end();
-    };
-    sim.input.system.readCursor = [s](ScreenPoint& cursor) {
-        cursor = s->cursor;
-        return true;
-    };
     ConnectPetToInput(sim.input, sim.pet, sim.settings, [s] { return SkinStyleOf(s->skin); });
 }
 
 void StepSimulation(SnapshotSimulation& sim) {
-    sim.now += kSnapshotStep;
+    sim.system.now += kSnapshotStep;
     PetFrameContext frame;
     frame.frameDelta = kSnapshotStep;
-    frame.now = sim.now;
+    frame.now = sim.system.now;
     frame.window = sim.window;
     frame.cursorScreen = {0, 0, 1920, 1080};
     const PetSkinStyle style = SkinStyleOf(sim.skin);
@@ -215,22 +166,12 @@ void StepSimulation(SnapshotSimulation& sim) {
     ResetPetStateIfInsane(sim.pet);
 
     // The pointer over the pet, as the overlay decides it each frame.
-    const ScreenPoint c = sim.cursor;
-    const ScreenRect& r = sim.window;
-    const bool inside = c.x >= r.left && c.x < r.right && c.y >= r.top && c.y < r.bottom;
-    if (!inside) {
-        sim.hover.hovering = false;
-        return;
-    }
-    const Vec2 p = ScreenToStage(c.x, c.y, r, sim.settings);
-    const Vec2 point{p.x, p.y};
-    const PetHit hit = HitTestPet(p, sim.pet, *sim.skin);
-    TouchTail(sim.pet, point, *sim.skin);
-    if (hit == PetHit::head) {
-        StrokeHead(sim.pet, point, sim.hover, sim.settings, style.douniRender, sim.now);
-    } else {
-        sim.hover.hovering = false;
-    }
+    PointerFrame pointer;
+    pointer.cursor = sim.system.cursor;
+    pointer.window = sim.window;
+    pointer.douniRender = style.douniRender;
+    pointer.now = sim.system.now;
+    StepPointer(pointer, sim.settings, sim.pet, *sim.skin, sim.hover);
 }
 
 bool RunSnapshotScript(
@@ -241,12 +182,7 @@ bool RunSnapshotScript(
         switch (step.op) {
             case ScriptOp::press:
             case ScriptOp::release: {
-                const bool down = step.op == ScriptOp::press;
-                const std::uint16_t vk = VirtualKeyOf(step.key);
-                auto& keys = sim.downVirtualKeys;
-                keys.erase(std::remove(keys.begin(), keys.end(), vk), keys.end());
-                if (down) keys.push_back(vk);
-                OnKeyEvent(sim.input, step.key, down, vk);
+                SendKey(sim.system, sim.input, step.key, step.op == ScriptOp::press);
                 StepSimulation(sim);
                 break;
             }
@@ -261,15 +197,15 @@ bool RunSnapshotScript(
             case ScriptOp::move: {
                 // Glide over a few frames, as a hand would, so strokes register.
                 const ScreenPoint target = StageToScreen(step.x, step.y, sim.window, sim.settings);
-                const ScreenPoint from = sim.cursor;
+                const ScreenPoint from = sim.system.cursor;
                 const bool glide = from.x > -10000;
                 const int frames = glide ? 8 : 1;
                 for (int i = 1; i <= frames; ++i) {
                     const float t = static_cast<float>(i) / static_cast<float>(frames);
-                    sim.cursor = {
+                    sim.system.cursor = {
                         from.x + static_cast<std::int32_t>(std::lround((target.x - from.x) * t)),
                         from.y + static_cast<std::int32_t>(std::lround((target.y - from.y) * t))};
-                    if (!glide) sim.cursor = target;
+                    if (!glide) sim.system.cursor = target;
                     StepSimulation(sim);
                 }
                 break;

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "input/input_monitor.h"
+#include "input/scripted_input.h"
 #include "keys/physical_key.h"
 #include "pet/pet_state.h"
 #include "pet/pet_touch.h"
@@ -28,10 +29,6 @@ struct ScriptStep {
     std::string file;
 };
 
-// The key named as in the PhysicalKey enumeration ("A", "Space",
-// "LeftShift", "F5"...), any case; None when unknown.
-PhysicalKey PhysicalKeyFromName(std::string_view name);
-
 // Steps separated by ';' or new lines: "press KEY", "release KEY",
 // "click left|right|middle", "move X Y", "wait SECONDS", "shot FILE.png".
 // On failure returns false and names the bad step in error.
@@ -40,22 +37,20 @@ bool ParseSnapshotScript(std::string_view text, std::vector<ScriptStep>& steps, 
 // The pet driven through the real input monitor, frame update and reactions
 // on a simulated clock with a fixed 1/60 s step.
 struct SnapshotSimulation {
-    double now = 1000.0;
+    ScriptedInput system;  // the clock, keys and cursor
     Settings settings;
     const CatSkin* skin = nullptr;
     ScreenRect window;
     InputMonitor input;
     PetState pet;
     HeadHover hover;
-    std::vector<std::uint16_t> downVirtualKeys;
-    ScreenPoint cursor{-10000, -10000};  // off the window until the script moves it
-    bool cursorShown = false;
 };
 
 inline constexpr double kSnapshotStep = 1.0 / 60.0;
 
 // Sets up the monitor's system functions on the simulated state and hooks
-// the pet's reactions to it. The window is the Stage at the settings' scale
+// the pet's reactions to it. The clock starts at 1000 s and the cursor off the
+// window until the script moves it. The window is the Stage at the settings' scale
 // with its corner at the screen origin.
 void StartSimulation(SnapshotSimulation& sim, const Settings& settings, const CatSkin& skin);
 // One frame: pet update, sanity reset, pointer over the pet.

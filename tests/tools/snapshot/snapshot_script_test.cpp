@@ -53,19 +53,6 @@ TEST(SnapshotScriptTest, RejectsBadStepsNamingThem) {
     }
 }
 
-TEST(SnapshotScriptTest, KeyNamesCoverTheEnumeration) {
-    struct Case {
-        const char* name;
-        PhysicalKey key;
-    };
-    const Case cases[] = {
-        {"escape", PhysicalKey::Escape},       {"Digit0", PhysicalKey::Digit0},
-        {"SPACE", PhysicalKey::Space},         {"LeftShift", PhysicalKey::LeftShift},
-        {"Backquote", PhysicalKey::Backquote}, {"F12", PhysicalKey::F12},
-        {"Left", PhysicalKey::Left},           {"", PhysicalKey::None}};
-    for (const Case& c : cases) EXPECT_EQ(PhysicalKeyFromName(c.name), c.key) << c.name;
-}
-
 TEST(SnapshotOptionsTest, ReadsTheCommandLine) {
     SnapshotOptions o;
     std::string error;
