@@ -64,13 +64,13 @@ void HandlePointer(PetApp& app, const RECT& window, const CatSkin& skin, bool do
     const PetHit hit = HitTestPet(p, app.pet, skin);
     const Vec2 stagePoint{p.x, p.y};
     TouchTail(app.pet, stagePoint, skin);
-    if (hit == PetHit::head) {
+    if (hit == PetHit::Head) {
         StrokeHead(app.pet, stagePoint, app.headHover, app.settings, douniRender, now);
     } else {
         app.headHover.hovering = false;
     }
     const bool passThrough =
-        hit == PetHit::nothing || (app.settings.FullClickThrough && !KeyHeld(VK_MENU));
+        hit == PetHit::Nothing || (app.settings.FullClickThrough && !KeyHeld(VK_MENU));
     SetClickThrough(app.overlayWindow, passThrough);
 }
 

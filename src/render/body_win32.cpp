@@ -102,7 +102,7 @@ void DrawPointsMask(Canvas& canvas, const BodyFrame& f, const PetState& pet, con
     pose.pitch = pet.gazeY.value;
     pose.roll = f.roll;
     pose.scale = f.headScale;
-    pose.planeSurface = skin.headSurface == HeadSurface::plane;
+    pose.planeSurface = skin.headSurface == HeadSurface::Plane;
     const Vec2 muzzle =
         HeadToStage(f, ProjectOnHead(0.0f, 7.5f, 28.0f, pose.yaw * 0.5f, pose.pitch * 0.36f));
     const struct { float sx, sy; } masks[2] = {{1.24f, 0.88f}, {1.04f, 0.76f}};
@@ -184,7 +184,7 @@ void DrawBody(Canvas& canvas, float bodyX, float bodyY, Vec2 headCentre, float b
     } else {
         const bool shade = skin.palette.bodyShade.set;
         const bool layers =
-            HasLayerIn(skin, {RegionSpace::head, RegionSpace::skull, RegionSpace::body}) ||
+            HasLayerIn(skin, {RegionSpace::Head, RegionSpace::Skull, RegionSpace::Body}) ||
             skin.palette.points.set;
         if (shade || layers) {
             const SavedState clip(canvas);
@@ -196,11 +196,11 @@ void DrawBody(Canvas& canvas, float bodyX, float bodyY, Vec2 headCentre, float b
                 FillLinearGradientStops(canvas, &path, 0, 0, 0, 0, {bodyX, bodyY + 38.0f},
                                         {bodyX, headCentre.y - 54.0f}, colours, positions, 4);
             }
-            for (RegionSpace space : {RegionSpace::head, RegionSpace::skull, RegionSpace::body}) {
+            for (RegionSpace space : {RegionSpace::Head, RegionSpace::Skull, RegionSpace::Body}) {
                 DrawSkinRegionsPending(canvas, space, pet, skin);
             }
             if (skin.palette.points.set) DrawPointsMask(canvas, frame, pet, skin);
-            for (RegionSpace space : {RegionSpace::head, RegionSpace::skull, RegionSpace::body}) {
+            for (RegionSpace space : {RegionSpace::Head, RegionSpace::Skull, RegionSpace::Body}) {
                 DrawSkinMarksPending(canvas, space, pet, skin);
             }
         }
@@ -254,7 +254,7 @@ void DrawEar(Canvas& canvas, int side, const PetState& pet, const CatSkin& skin,
         inner.CloseFigure();
         FillPathSolid(canvas, tabby ? 0xFFB99780u : ColorToArgb(skin.palette.earInner), inner);
     }
-    const RegionSpace space = side < 0 ? RegionSpace::leftEar : RegionSpace::rightEar;
+    const RegionSpace space = side < 0 ? RegionSpace::LeftEar : RegionSpace::RightEar;
     if (HasLayerIn(skin, {space})) {
         const SavedState clip(canvas);
         ClipToPath(canvas, path);
@@ -294,7 +294,7 @@ std::uint32_t RgbOf(const SkinColor& c) {
 }
 
 bool IsFaceTemplate(const SkinMark& m) {
-    if (m.space != RegionSpace::head || RgbOf(m.color) != kWhiteRgb) return false;
+    if (m.space != RegionSpace::Head || RgbOf(m.color) != kWhiteRgb) return false;
     for (const SkinPoint& p : m.points)
         if (std::fabs(p.x) > 46.0f) return true;
     return false;
@@ -314,11 +314,11 @@ struct TemplateMapper {
             x *= 1.0f - 0.5f * w * (1.0f - bibTurn);
             if (y > 20.0f) y = 20.0f + (0.75f + 0.25f * bibTurn) * (y - 20.0f);
         }
-        if (m.space == RegionSpace::body) {
+        if (m.space == RegionSpace::Body) {
             return RotateAround({bodyX + widen * x, bodyY + crouch * y}, {bodyX, bodyY}, lean);
         }
         Vec2 q{x, y};
-        if (m.space == RegionSpace::head) {
+        if (m.space == RegionSpace::Head) {
             float z = 27.5f;
             if (!silver) {
                 const float d = std::max(0.0f, 1.0f - x * x / 2116.0f - y * y / 1600.0f);
@@ -360,8 +360,8 @@ void DrawTemplateMarks(Canvas& canvas, float bodyX, float bodyY, Vec2 headCentre
                                 silver};
     std::vector<Vec2> points;
     for (const SkinMark& m : coat.marks) {
-        if (m.space == RegionSpace::tail || m.space == RegionSpace::leftEar ||
-            m.space == RegionSpace::rightEar) {
+        if (m.space == RegionSpace::Tail || m.space == RegionSpace::LeftEar ||
+            m.space == RegionSpace::RightEar) {
             continue;
         }
         if (m.clipToBib && mapper.bibTurn == 0.0f) continue;

@@ -22,5 +22,5 @@ inline constexpr std::array<BuildGeometryRow, 2> kBuildGeometry{{
 }};
 
 inline const BuildGeometryRow& BuildGeometryFor(CatBuild build) {
-    return kBuildGeometry[build == CatBuild::sleek ? 1 : 0];
+    return kBuildGeometry[build == CatBuild::Sleek ? 1 : 0];
 }

@@ -13,10 +13,10 @@ namespace {
 // point by point; the point counts are part of the coats' look (smoothness)
 // and are kept fixed.
 enum class Figure : std::uint8_t {
-    ellipse,  // a = centre, b = radii, k = lobe depth, m = lobe count
-    lens,     // a -> b, k = half-width at the middle
-    curve,    // quadratic stroke a -> c -> b
-    crescent  // arch from a to b bowing by c.y, k = thickness
+    Ellipse,  // a = centre, b = radii, k = lobe depth, m = lobe count
+    Lens,     // a -> b, k = half-width at the middle
+    Curve,    // quadratic stroke a -> c -> b
+    Crescent  // arch from a to b bowing by c.y, k = thickness
 };
 
 struct Template {
@@ -100,21 +100,21 @@ std::vector<SkinPoint> Crescent(const Template& t) {
 
 std::vector<SkinPoint> PointsOf(const Template& t) {
     switch (t.figure) {
-        case Figure::ellipse:
+        case Figure::Ellipse:
             return Ellipse(t);
-        case Figure::lens:
+        case Figure::Lens:
             return Lens(t);
-        case Figure::curve:
+        case Figure::Curve:
             return Curve(t);
-        case Figure::crescent:
+        case Figure::Crescent:
             return Crescent(t);
     }
     return {};
 }
 
-constexpr RegionSpace H = RegionSpace::head;
-constexpr RegionSpace S = RegionSpace::skull;
-constexpr RegionSpace B = RegionSpace::body;
+constexpr RegionSpace H = RegionSpace::Head;
+constexpr RegionSpace S = RegionSpace::Skull;
+constexpr RegionSpace B = RegionSpace::Body;
 
 constexpr std::uint32_t kWhite = 0xF2EEE4;
 constexpr std::uint32_t kSilverDark = 0x363536;
@@ -131,7 +131,7 @@ constexpr std::array<Template, 9> TabbyHead(std::uint32_t rgb, float opacity, fl
          rgb,
          opacity,
          37,
-         Figure::lens,
+         Figure::Lens,
          {0.0f, -33.0f},
          {0.0f, -13.0f},
          {},
@@ -143,7 +143,7 @@ constexpr std::array<Template, 9> TabbyHead(std::uint32_t rgb, float opacity, fl
          rgb,
          opacity,
          49,
-         Figure::crescent,
+         Figure::Crescent,
          {-19.0f, -17.0f},
          {19.0f, -17.0f},
          {0.0f, -9.0f},
@@ -155,7 +155,7 @@ constexpr std::array<Template, 9> TabbyHead(std::uint32_t rgb, float opacity, fl
          rgb,
          opacity,
          25,
-         Figure::lens,
+         Figure::Lens,
          {-14.0f, -32.0f},
          {-9.0f, -19.0f},
          {},
@@ -167,7 +167,7 @@ constexpr std::array<Template, 9> TabbyHead(std::uint32_t rgb, float opacity, fl
          rgb,
          opacity,
          25,
-         Figure::lens,
+         Figure::Lens,
          {14.0f, -32.0f},
          {9.0f, -19.0f},
          {},
@@ -179,7 +179,7 @@ constexpr std::array<Template, 9> TabbyHead(std::uint32_t rgb, float opacity, fl
          rgb,
          opacity,
          17,
-         Figure::curve,
+         Figure::Curve,
          {-45.0f, 3.0f},
          {-31.0f, 8.0f},
          {-37.0f, 3.0f},
@@ -191,7 +191,7 @@ constexpr std::array<Template, 9> TabbyHead(std::uint32_t rgb, float opacity, fl
          rgb,
          opacity,
          17,
-         Figure::curve,
+         Figure::Curve,
          {-44.0f, 12.0f},
          {-32.0f, 14.0f},
          {-38.0f, 11.0f},
@@ -203,7 +203,7 @@ constexpr std::array<Template, 9> TabbyHead(std::uint32_t rgb, float opacity, fl
          rgb,
          opacity,
          25,
-         Figure::lens,
+         Figure::Lens,
          {0.0f, -12.0f},
          {0.0f, -6.0f},
          {},
@@ -215,7 +215,7 @@ constexpr std::array<Template, 9> TabbyHead(std::uint32_t rgb, float opacity, fl
          rgb,
          opacity,
          17,
-         Figure::curve,
+         Figure::Curve,
          {45.0f, 3.0f},
          {31.0f, 8.0f},
          {37.0f, 3.0f},
@@ -227,7 +227,7 @@ constexpr std::array<Template, 9> TabbyHead(std::uint32_t rgb, float opacity, fl
          rgb,
          opacity,
          17,
-         Figure::curve,
+         Figure::Curve,
          {44.0f, 12.0f},
          {32.0f, 14.0f},
          {38.0f, 11.0f},
@@ -239,7 +239,7 @@ constexpr std::array<Template, 9> TabbyHead(std::uint32_t rgb, float opacity, fl
 
 // White muzzle: two puffs around the mouth.
 constexpr Template kMuzzle{
-    H, 0.0f, kWhite, 1.0f, 73, Figure::ellipse, {0.0f, 15.0f}, {17.0f, 11.0f}, {}, 0.12f, 2, false};
+    H, 0.0f, kWhite, 1.0f, 73, Figure::Ellipse, {0.0f, 15.0f}, {17.0f, 11.0f}, {}, 0.12f, 2, false};
 
 std::vector<Template> SilverTabby() {
     std::vector<Template> t = {
@@ -248,7 +248,7 @@ std::vector<Template> SilverTabby() {
          kWhite,
          1.0f,
          64,
-         Figure::ellipse,
+         Figure::Ellipse,
          {0.0f, -40.0f},
          {23.0f, 46.0f},
          {},
@@ -260,7 +260,7 @@ std::vector<Template> SilverTabby() {
          kSilverDark,
          0.75f,
          17,
-         Figure::curve,
+         Figure::Curve,
          {-47.0f, -30.0f},
          {-31.0f, -12.0f},
          {-36.0f, -25.0f},
@@ -272,7 +272,7 @@ std::vector<Template> SilverTabby() {
          kSilverDark,
          0.75f,
          17,
-         Figure::curve,
+         Figure::Curve,
          {-44.0f, -8.0f},
          {-30.0f, 6.0f},
          {-34.0f, -4.0f},
@@ -284,7 +284,7 @@ std::vector<Template> SilverTabby() {
          kSilverDark,
          0.75f,
          17,
-         Figure::curve,
+         Figure::Curve,
          {47.0f, -30.0f},
          {31.0f, -12.0f},
          {36.0f, -25.0f},
@@ -296,7 +296,7 @@ std::vector<Template> SilverTabby() {
          kSilverDark,
          0.75f,
          17,
-         Figure::curve,
+         Figure::Curve,
          {44.0f, -8.0f},
          {30.0f, 6.0f},
          {34.0f, -4.0f},
@@ -317,7 +317,7 @@ std::vector<Template> OrangeWhite() {
          kOrange,
          1.0f,
          49,
-         Figure::ellipse,
+         Figure::Ellipse,
          {0.0f, -14.0f},
          {50.0f, 26.0f},
          {},
@@ -330,7 +330,7 @@ std::vector<Template> OrangeWhite() {
          kWhite,
          1.0f,
          133,
-         Figure::ellipse,
+         Figure::Ellipse,
          {0.0f, 16.0f},
          {40.0f, 26.0f},
          {},
@@ -343,7 +343,7 @@ std::vector<Template> OrangeWhite() {
          kOrange,
          1.0f,
          61,
-         Figure::ellipse,
+         Figure::Ellipse,
          {-36.0f, -34.0f},
          {20.0f, 24.0f},
          {},
@@ -355,7 +355,7 @@ std::vector<Template> OrangeWhite() {
          kOrange,
          1.0f,
          64,
-         Figure::ellipse,
+         Figure::Ellipse,
          {38.0f, -16.0f},
          {18.0f, 30.0f},
          {},
@@ -371,7 +371,7 @@ std::vector<Template> OrangeWhite() {
                  kWhite,
                  1.0f,
                  97,
-                 Figure::ellipse,
+                 Figure::Ellipse,
                  {0.0f, 27.0f},
                  {26.0f, 12.0f},
                  {},
@@ -395,7 +395,7 @@ SkinMark ToMark(const Template& t) {
 
 SkinMark TailRing(float x, std::uint32_t rgb) {
     SkinMark m;
-    m.space = RegionSpace::tail;
+    m.space = RegionSpace::Tail;
     m.isStroke = true;
     m.width = 3.5f;
     m.color = SkinColorFromRgb(rgb, 128);

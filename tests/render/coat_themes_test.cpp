@@ -39,12 +39,12 @@ TEST(BuiltinCoatsTest, RecordsCarryTheirPaletteAndShape) {
         bool hasPoints;
     };
     const Case cases[] = {
-        {0, 0xFF161618u, 0xAEE0E6EBu, CatBuild::standard, HeadSurface::dome, 1.0f, false},
-        {1, 0xFFF6EFE4u, 0x9E7A6353u, CatBuild::sleek, HeadSurface::dome, 1.0f, true},
-        {2, 0xFFC2C5C1u, 0xAE8D8170u, CatBuild::standard, HeadSurface::plane, 0.0f, false},
-        {3, 0xFFF2EEE4u, 0xAE8D8170u, CatBuild::standard, HeadSurface::dome, 0.0f, false},
-        {4, 0xFF4E5792u, 0xAE8D8170u, CatBuild::standard, HeadSurface::dome, 1.0f, false},
-        {5, 0xFFCAB495u, 0xAE685541u, CatBuild::standard, HeadSurface::dome, 1.0f, false},
+        {0, 0xFF161618u, 0xAEE0E6EBu, CatBuild::Standard, HeadSurface::Dome, 1.0f, false},
+        {1, 0xFFF6EFE4u, 0x9E7A6353u, CatBuild::Sleek, HeadSurface::Dome, 1.0f, true},
+        {2, 0xFFC2C5C1u, 0xAE8D8170u, CatBuild::Standard, HeadSurface::Plane, 0.0f, false},
+        {3, 0xFFF2EEE4u, 0xAE8D8170u, CatBuild::Standard, HeadSurface::Dome, 0.0f, false},
+        {4, 0xFF4E5792u, 0xAE8D8170u, CatBuild::Standard, HeadSurface::Dome, 1.0f, false},
+        {5, 0xFFCAB495u, 0xAE685541u, CatBuild::Standard, HeadSurface::Dome, 1.0f, false},
     };
     for (const Case& c : cases) {
         const CatSkin& coat = BuiltinCoat(c.index);
@@ -78,7 +78,7 @@ TEST(BuiltinCoatsTest, MarksHaveTheirCountsSpacesAndTailRings) {
             EXPECT_EQ(marks[i].isStroke, marks[i].width != 0.0f);
         }
         for (std::size_t i = 15; i < 17; ++i) {
-            EXPECT_EQ(marks[i].space, RegionSpace::tail);
+            EXPECT_EQ(marks[i].space, RegionSpace::Tail);
             EXPECT_EQ(marks[i].width, 3.5f);
             EXPECT_EQ(ColorToArgb(marks[i].color) >> 24, 128u);
         }
@@ -92,7 +92,7 @@ TEST(BuiltinCoatsTest, MarksHaveTheirCountsSpacesAndTailRings) {
     bool wide = false;
     for (const SkinPoint& p : face.points) wide = wide || std::fabs(p.x) > 46.0f;
     EXPECT_TRUE(wide);
-    EXPECT_EQ(BuiltinCoat(3).marks[0].space, RegionSpace::skull);
+    EXPECT_EQ(BuiltinCoat(3).marks[0].space, RegionSpace::Skull);
     EXPECT_TRUE(BuiltinCoat(3).marks[14].clipToBib);
     for (int index : {0, 1, 4, 5}) EXPECT_TRUE(BuiltinCoat(index).marks.empty());
 }

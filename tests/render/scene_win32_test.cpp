@@ -158,7 +158,7 @@ TEST_F(SceneTest, SleepingOrFallenHeadIsDrawnWherePettingFindsIt) {
         const Frame frame = RenderFrameOf(pet, settings, skin);
         const Vec2 head = DrawnHeadCentre(ComputeSceneFrame(pet, skin));
         EXPECT_TRUE(ColourNear(frame.AtStage(head.x, head.y), 0xFF161618u, 1)) << c.pose;
-        EXPECT_EQ(HitTestPet(head, pet, skin), PetHit::head) << c.pose;
+        EXPECT_EQ(HitTestPet(head, pet, skin), PetHit::Head) << c.pose;
     }
     // Where the awake head was, a sleeping cat leaves only air: no petting.
     PetState asleep;
@@ -167,7 +167,7 @@ TEST_F(SceneTest, SleepingOrFallenHeadIsDrawnWherePettingFindsIt) {
     const Vec2 air{184.0f, 100.0f};
     EXPECT_NE(awake.AtStage(air.x, air.y) >> 24, 0u);
     EXPECT_EQ(frame.AtStage(air.x, air.y) >> 24, 0u);
-    EXPECT_NE(HitTestPet(air, asleep, skin), PetHit::head);
+    EXPECT_NE(HitTestPet(air, asleep, skin), PetHit::Head);
 }
 
 TEST_F(SceneTest, OutlineFollowsTheSettingOfEachCall) {

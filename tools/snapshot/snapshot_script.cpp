@@ -226,7 +226,7 @@ void StepSimulation(SnapshotSimulation& sim) {
     const Vec2 point{p.x, p.y};
     const PetHit hit = HitTestPet(p, sim.pet, *sim.skin);
     TouchTail(sim.pet, point, *sim.skin);
-    if (hit == PetHit::head) {
+    if (hit == PetHit::Head) {
         StrokeHead(sim.pet, point, sim.hover, sim.settings, style.douniRender, sim.now);
     } else {
         sim.hover.hovering = false;
