@@ -146,7 +146,7 @@ void DrawBackStroke(Canvas& canvas, const Silhouette& s, const CatSkin& skin) {
 
 void DrawBody(Canvas& canvas, float bodyX, float bodyY, Vec2 headCentre, float breath,
               const PetState& pet, const CatSkin& skin, bool outlinePass) {
-    if (IsBuiltinCoat(skin, 4)) {
+    if (IsBuiltinCoat(skin, BuiltinCoat::Dazed)) {
         if (!outlinePass) DrawDazedBody(canvas, bodyX, bodyY, headCentre, pet);
         return;
     }
@@ -164,8 +164,9 @@ void DrawBody(Canvas& canvas, float bodyX, float bodyY, Vec2 headCentre, float b
     }
 
     const Argb body = SlotOr(skin.palette.body, kDefaultBody);
-    const bool templateCoat = IsBuiltinCoat(skin, 2) || IsBuiltinCoat(skin, 3);
-    if (IsBuiltinCoat(skin, 5)) {
+    const bool templateCoat = IsBuiltinCoat(skin, BuiltinCoat::SilverTabby) ||
+                              IsBuiltinCoat(skin, BuiltinCoat::OrangeWhite);
+    if (IsBuiltinCoat(skin, BuiltinCoat::Tabby)) {
         const Gdiplus::TextureBrush* fur = TabbyFurBrush(canvas, skin);
         if (fur != nullptr) {
             FillPath(canvas, *fur, path);
@@ -177,7 +178,7 @@ void DrawBody(Canvas& canvas, float bodyX, float bodyY, Vec2 headCentre, float b
     }
 
     if (templateCoat) {
-        if (IsBuiltinCoat(skin, 3)) DrawBackStroke(canvas, silhouette, skin);
+        if (IsBuiltinCoat(skin, BuiltinCoat::OrangeWhite)) DrawBackStroke(canvas, silhouette, skin);
         const SavedState clip(canvas);
         ClipToPath(canvas, path);
         DrawTemplateMarks(canvas, bodyX, bodyY, headCentre, pet, skin);
@@ -234,7 +235,7 @@ void DrawEar(Canvas& canvas, int side, const PetState& pet, const CatSkin& skin,
         StrokePath(canvas, *pen, path);
         return;
     }
-    const bool tabby = IsBuiltinCoat(skin, 5);
+    const bool tabby = IsBuiltinCoat(skin, BuiltinCoat::Tabby);
     if (tabby) {
         const Argb colours[2] = {0xFF40362Bu, 0xFFCAB495u};
         const float positions[2] = {0.0f, 1.0f};
@@ -271,7 +272,7 @@ void DrawEars(Canvas& canvas, Vec2 headCentre, const PetState& pet, const CatSki
     Translate(canvas, headCentre.x, headCentre.y);
     Rotate(canvas, pet.headRoll.value * kDegreesPerRadian);
     if (skin.shape.headScale != 1.0f) Scale(canvas, skin.shape.headScale, skin.shape.headScale);
-    const bool dazed = IsBuiltinCoat(skin, 4);
+    const bool dazed = IsBuiltinCoat(skin, BuiltinCoat::Dazed);
     for (int side : {-1, 1}) {
         if (dazed) {
             if (!outlinePass) {
@@ -335,8 +336,8 @@ struct TemplateMapper {
 
 void DrawTemplateMarks(Canvas& canvas, float bodyX, float bodyY, Vec2 headCentre,
                        const PetState& pet, const CatSkin& coat) {
-    const bool silver = IsBuiltinCoat(coat, 2);
-    if (!silver && !IsBuiltinCoat(coat, 3)) return;
+    const bool silver = IsBuiltinCoat(coat, BuiltinCoat::SilverTabby);
+    if (!silver && !IsBuiltinCoat(coat, BuiltinCoat::OrangeWhite)) return;
     const SkinMark* face = nullptr;
     for (const SkinMark& m : coat.marks) {
         if (IsFaceTemplate(m)) {

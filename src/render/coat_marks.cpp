@@ -405,11 +405,12 @@ SkinMark TailRing(float x, std::uint32_t rgb) {
 
 }  // namespace
 
-std::vector<SkinMark> BuiltinCoatMarks(int index) {
-    if (index != 2 && index != 3) return {};
-    const std::uint32_t ring = index == 2 ? 0x55595A : kOrangeDark;
+std::vector<SkinMark> BuiltinCoatMarks(BuiltinCoat coat) {
+    if (coat != BuiltinCoat::SilverTabby && coat != BuiltinCoat::OrangeWhite) return {};
+    const bool silver = coat == BuiltinCoat::SilverTabby;
+    const std::uint32_t ring = silver ? 0x55595A : kOrangeDark;
     std::vector<SkinMark> marks;
-    for (const Template& t : index == 2 ? SilverTabby() : OrangeWhite()) marks.push_back(ToMark(t));
+    for (const Template& t : silver ? SilverTabby() : OrangeWhite()) marks.push_back(ToMark(t));
     marks.push_back(TailRing(50.0f, ring));
     marks.push_back(TailRing(78.0f, ring));
     return marks;

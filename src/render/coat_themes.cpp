@@ -124,7 +124,7 @@ CatSkin BuildCoat(std::size_t index) {
         const SlotColour& c = recipe.colours[i];
         skin.palette.*(c.slot) = SkinColorFromRgb(c.rgb, c.alpha);
     }
-    skin.marks = BuiltinCoatMarks(static_cast<int>(index));
+    skin.marks = BuiltinCoatMarks(static_cast<BuiltinCoat>(index));
     return skin;
 }
 
@@ -146,16 +146,20 @@ const std::array<CatSkin, kBuiltinCoatCount>& BuiltinCoats() {
     return coats;
 }
 
-const CatSkin& BuiltinCoat(std::int32_t coatTheme) {
+const CatSkin& BuiltinCoatSkin(std::int32_t coatTheme) {
     const std::int32_t index =
         std::clamp<std::int32_t>(coatTheme, 0, static_cast<std::int32_t>(kBuiltinCoatCount) - 1);
     return BuiltinCoats()[static_cast<std::size_t>(index)];
 }
 
+const CatSkin& BuiltinCoatSkin(BuiltinCoat coat) {
+    return BuiltinCoatSkin(static_cast<std::int32_t>(coat));
+}
+
 const CatSkin& WornCatSkin(const Settings& settings, const CatSkin* imported) {
     if (!settings.CustomSkin.empty() && imported != nullptr && imported->id == settings.CustomSkin)
         return *imported;
-    return BuiltinCoat(settings.CoatTheme);
+    return BuiltinCoatSkin(settings.CoatTheme);
 }
 
 Argb EyeThemeColor(std::int32_t theme, std::uint8_t alpha) {
@@ -168,7 +172,8 @@ Argb IrisColor(const CatSkin& skin, std::int32_t eyeTheme) {
     return EyeThemeColor(eyeTheme, 255);
 }
 
-bool IsBuiltinCoat(const CatSkin& skin, int index) {
+bool IsBuiltinCoat(const CatSkin& skin, BuiltinCoat coat) {
+    const int index = static_cast<int>(coat);
     if (!skin.isBuiltin || index < 0 || index > 9) return false;
     const char expected[] = {
         'b', 'u', 'i', 'l', 't', 'i', 'n', ':', static_cast<char>('0' + index)};
@@ -176,7 +181,7 @@ bool IsBuiltinCoat(const CatSkin& skin, int index) {
 }
 
 bool IsPlainDarkCoat(const CatSkin& skin) {
-    if (IsBuiltinCoat(skin, 0)) return true;
+    if (IsBuiltinCoat(skin, BuiltinCoat::ClassicBlack)) return true;
     const CoatPalette& p = skin.palette;
     return !p.points.set && !p.outline.set && !skin.idleLegs && skin.marks.empty() &&
            skin.regions.empty() && Luma709(p.body) < 0.12;

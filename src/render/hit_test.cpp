@@ -46,7 +46,7 @@ PetHit HitTestPet(Vec2 p, const PetState& pet, const CatSkin& skin) {
     // own frame.
     const Vec2 q = UnswayPoint(frame, p);
 
-    const bool dazed = IsBuiltinCoat(skin, 4);
+    const bool dazed = IsBuiltinCoat(skin, BuiltinCoat::Dazed);
     const float scale = skin.shape.headScale;
     const float ry = (dazed ? 40.0f : 38.0f) * scale;
     const float rx = (dazed ? 47.0f : 44.0f) * scale * skin.shape.cheekFullness;

@@ -43,7 +43,7 @@ void DrawSeatedCat(Canvas& canvas, const PetState& pet, const Settings& settings
         Rotate(canvas, f.swayAngle * kDegreesPerRadian);
         Translate(canvas, -f.bodyX, -f.bodyY);
     }
-    if (IsBuiltinCoat(skin, 4)) DrawKnifeProp(canvas, f.bodyX, f.bodyY, pet);
+    if (IsBuiltinCoat(skin, BuiltinCoat::Dazed)) DrawKnifeProp(canvas, f.bodyX, f.bodyY, pet);
     const bool tailFront = pet.tailOnKey.value >= 0.5f || f.droop >= 0.45f;
     if (tOutline) {
         DrawTailPending(canvas, f.bodyX, f.bodyY, pet, skin, true);

@@ -74,7 +74,7 @@ TEST(ScreenToStageTest, MirroredQuarterTurnLandsOnTheDrawnHead) {
         ScreenToStage(static_cast<std::int32_t>(std::lround(drawn.x)),
                       static_cast<std::int32_t>(std::lround(drawn.y)), window, settings);
     PetState pet;
-    EXPECT_EQ(HitTestPet(stage, pet, BuiltinCoat(0)), PetHit::Head);
+    EXPECT_EQ(HitTestPet(stage, pet, BuiltinCoatSkin(BuiltinCoat::ClassicBlack)), PetHit::Head);
     EXPECT_NEAR(stage.x, 184.0f, 1.5f);
     EXPECT_NEAR(stage.y, 126.0f, 1.5f);
 }
@@ -102,14 +102,15 @@ TEST(HitTestPetTest, ZonesOfTheSeatedCat) {
     };
     PetState pet;
     for (const Case& c : cases) {
-        EXPECT_EQ(HitTestPet(c.p, pet, BuiltinCoat(0)), c.expected) << c.p.x << "," << c.p.y;
+        EXPECT_EQ(HitTestPet(c.p, pet, BuiltinCoatSkin(BuiltinCoat::ClassicBlack)), c.expected)
+            << c.p.x << "," << c.p.y;
     }
 }
 
 TEST(HitTestPetTest, SleepingHeadIsStrokedWhereItIsDrawn) {
     PetState pet;
     pet.sleep = SpringAt(1.0f);
-    const CatSkin& skin = BuiltinCoat(0);
+    const CatSkin& skin = BuiltinCoatSkin(BuiltinCoat::ClassicBlack);
     const SceneFrame frame = ComputeSceneFrame(pet, skin);
     // The drawn head has dropped by about 60 units.
     EXPECT_NEAR(frame.head.y - 126.0f, 60.0f, 2.0f);
@@ -121,7 +122,7 @@ TEST(HitTestPetTest, SleepingHeadIsStrokedWhereItIsDrawn) {
 TEST(HitTestPetTest, DizzyFallenHeadIsStrokedWhereItIsDrawn) {
     PetState pet;
     pet.dizzy = SpringAt(1.0f);
-    const CatSkin& skin = BuiltinCoat(1);
+    const CatSkin& skin = BuiltinCoatSkin(BuiltinCoat::Siamese);
     const SceneFrame frame = ComputeSceneFrame(pet, skin);
     const Vec2 drawn = DrawnHeadCentre(frame);
     // Fallen over onto its side: the head lies low on the left, over 100
@@ -134,29 +135,29 @@ TEST(HitTestPetTest, DizzyFallenHeadIsStrokedWhereItIsDrawn) {
 
 TEST(HitTestPetTest, HeadFollowsShapeAndBuild) {
     PetState pet;
-    CatSkin wide = BuiltinCoat(0);
+    CatSkin wide = BuiltinCoatSkin(BuiltinCoat::ClassicBlack);
     wide.shape.cheekFullness = 1.25f;
     const Vec2 side{184.0f + 50.0f, 126.0f};
-    EXPECT_NE(HitTestPet(side, pet, BuiltinCoat(0)), PetHit::Head);
+    EXPECT_NE(HitTestPet(side, pet, BuiltinCoatSkin(BuiltinCoat::ClassicBlack)), PetHit::Head);
     EXPECT_EQ(HitTestPet(side, pet, wide), PetHit::Head);
 
     // The dazed coat's round head is larger and sits 3 units lower.
     const Vec2 chin{184.0f, 126.0f + 41.0f};
-    EXPECT_NE(HitTestPet(chin, pet, BuiltinCoat(0)), PetHit::Head);
-    EXPECT_EQ(HitTestPet(chin, pet, BuiltinCoat(4)), PetHit::Head);
+    EXPECT_NE(HitTestPet(chin, pet, BuiltinCoatSkin(BuiltinCoat::ClassicBlack)), PetHit::Head);
+    EXPECT_EQ(HitTestPet(chin, pet, BuiltinCoatSkin(BuiltinCoat::Dazed)), PetHit::Head);
     // ... but only for the real built-in record.
-    CatSkin impostor = BuiltinCoat(4);
+    CatSkin impostor = BuiltinCoatSkin(BuiltinCoat::Dazed);
     impostor.isBuiltin = false;
     EXPECT_NE(HitTestPet(chin, pet, impostor), PetHit::Head);
 
     // The sleek build carries its head 3 units higher.
     const Vec2 crown{184.0f, 126.0f - 40.0f};
-    EXPECT_NE(HitTestPet(crown, pet, BuiltinCoat(0)), PetHit::Head);
-    EXPECT_EQ(HitTestPet(crown, pet, BuiltinCoat(1)), PetHit::Head);
+    EXPECT_NE(HitTestPet(crown, pet, BuiltinCoatSkin(BuiltinCoat::ClassicBlack)), PetHit::Head);
+    EXPECT_EQ(HitTestPet(crown, pet, BuiltinCoatSkin(BuiltinCoat::Siamese)), PetHit::Head);
 }
 
 TEST(HitTestPetTest, AlternativeStyleZones) {
-    CatSkin skin = BuiltinCoat(0);
+    CatSkin skin = BuiltinCoatSkin(BuiltinCoat::ClassicBlack);
     skin.renderStyle = 1;
     PetState pet;
     EXPECT_EQ(HitTestPet({248.0f, 124.0f}, pet, skin), PetHit::Head);

@@ -123,7 +123,7 @@ int wmain(int argc, wchar_t** argv) {
     settings.OBSCaptureMode = options.green ? 2 : 0;
 
     CatSkin imported;
-    const CatSkin* skin = &BuiltinCoat(options.coat);
+    const CatSkin* skin = &BuiltinCoatSkin(options.coat);
     if (!options.skinPath.empty()) {
         std::string bytes;
         if (!ReadSkinFileBytes(std::filesystem::path(options.skinPath), kCatSkinFileLimit,

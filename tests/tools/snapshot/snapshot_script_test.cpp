@@ -121,7 +121,7 @@ TEST(SnapshotSimulationTest, StageToScreenMeetsScreenToStage) {
 // The simulation with a script runner that records its shots.
 struct Driver {
     void Start(const Settings& settings = Settings{}) {
-        StartSimulation(sim, settings, BuiltinCoat(0));
+        StartSimulation(sim, settings, BuiltinCoatSkin(BuiltinCoat::ClassicBlack));
     }
     bool RunScript(std::string_view script) {
         std::vector<ScriptStep> steps;
