@@ -39,7 +39,7 @@ PetHit HitTestDouni(Vec2 p, const PetState& pet) {
 }  // namespace
 
 PetHit HitTestPet(Vec2 p, const PetState& pet, const CatSkin& skin) {
-    if (skin.renderStyle == 1) return HitTestDouni(p, pet);
+    if (skin.renderStyle == RenderStyle::Douni) return HitTestDouni(p, pet);
 
     const SceneFrame frame = ComputeSceneFrame(pet, skin);
     // The cat group is drawn under the dizzy sway; test its parts in their

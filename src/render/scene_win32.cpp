@@ -111,7 +111,7 @@ void DrawScene(Canvas& canvas, const PetState& pet, const Settings& settings,
             Scale(canvas, -1.0f, 1.0f);
         }
         const SceneFrame frame = ComputeSceneFrame(pet, catSkin);
-        if (catSkin.renderStyle == 1) {
+        if (catSkin.renderStyle == RenderStyle::Douni) {
             DrawDouniScenePending(canvas, pet, catSkin, keyboardSkin, settings.EyeTheme,
                                   settings.KeyboardMarquee);
             if (!pet.badges.empty()) DrawBadgesPending(canvas, pet);

@@ -93,6 +93,12 @@ enum class StickerAnchor : std::int32_t { HeadTop = 0, Face = 1, Neck = 2, TailT
 
 enum class HeadSurface : std::int32_t { Dome = 0, Plane = 1 };
 
+// How the whole scene is drawn; "douni" is the alternative drawing.
+enum class RenderStyle : std::int32_t { Default = 0, Douni = 1 };
+
+// How the cat types; "douni" is the alternative typing motion.
+enum class TypingStyle : std::int32_t { Default = 0, Douni = 1 };
+
 struct SkinPoint {
     float x = 0.0f;
     float y = 0.0f;
@@ -155,8 +161,8 @@ struct CatSkin {
     std::vector<SkinMark> marks;      // at most 256
     CatShape shape;
     HeadSurface headSurface = HeadSurface::Dome;
-    std::int32_t renderStyle = 0;             // 1: the alternative drawing of the scene
-    std::int32_t typingStyle = 0;             // 1: the alternative typing motion
+    RenderStyle renderStyle = RenderStyle::Default;
+    TypingStyle typingStyle = TypingStyle::Default;
     bool idleLegs = true;                     // "legs" true, "chest" false
     std::vector<SkinDecoration> decorations;  // at most 8
     std::vector<std::uint8_t> previewPng;     // at most 512 KB, or empty

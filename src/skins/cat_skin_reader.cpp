@@ -510,8 +510,8 @@ bool ReadCatSkin(std::string_view bytes, CatSkin& skin, std::string& error) {
         if (value == nullptr) return Fail(error, "idleLegs 必须是 \"legs\" 或 \"chest\"");
         skin.idleLegs = *value;
     }
-    skin.renderStyle = ReadStyleFlag(root, "renderStyle") ? 1 : 0;
-    skin.typingStyle = ReadStyleFlag(root, "typingStyle") ? 1 : 0;
+    if (ReadStyleFlag(root, "renderStyle")) skin.renderStyle = RenderStyle::Douni;
+    if (ReadStyleFlag(root, "typingStyle")) skin.typingStyle = TypingStyle::Douni;
 
     if (!ReadRegions(root, skin.regions, error)) return false;
     if (!ReadMarks(root, skin.palette, skin.marks, error)) return false;

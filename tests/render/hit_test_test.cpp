@@ -158,7 +158,7 @@ TEST(HitTestPetTest, HeadFollowsShapeAndBuild) {
 
 TEST(HitTestPetTest, AlternativeStyleZones) {
     CatSkin skin = BuiltinCoatSkin(BuiltinCoat::ClassicBlack);
-    skin.renderStyle = 1;
+    skin.renderStyle = RenderStyle::Douni;
     PetState pet;
     EXPECT_EQ(HitTestPet({248.0f, 124.0f}, pet, skin), PetHit::Head);
     EXPECT_EQ(HitTestPet({30.0f, 130.0f}, pet, skin), PetHit::Body);

@@ -96,8 +96,8 @@ TEST(CatSkinReaderTest, FullFixtureFillsEveryPart) {
     EXPECT_FLOAT_EQ(skin.shape.tailThickness, 1.0f);
     EXPECT_EQ(skin.headSurface, HeadSurface::Plane);
     EXPECT_FALSE(skin.idleLegs);
-    EXPECT_EQ(skin.renderStyle, 1);
-    EXPECT_EQ(skin.typingStyle, 0);  // "Douni" is not "douni"
+    EXPECT_EQ(skin.renderStyle, RenderStyle::Douni);
+    EXPECT_EQ(skin.typingStyle, TypingStyle::Default);  // "Douni" is not "douni"
 
     ASSERT_EQ(skin.regions.size(), 1u);
     const SkinRegion& region = skin.regions[0];
@@ -527,19 +527,22 @@ TEST(CatSkinReaderTest, NamesAreCleaned) {
 TEST(CatSkinReaderTest, FlagsAndEnumerations) {
     const struct {
         std::string extra;
-        int renderStyle;
-        int typingStyle;
+        RenderStyle renderStyle;
+        TypingStyle typingStyle;
         bool clipToBib;
     } cases[] = {
-        {R"(, "renderStyle": "douni", "typingStyle": "douni")", 1, 1, false},
-        {R"(, "renderStyle": "Douni", "typingStyle": "douni ")", 0, 0, false},
-        {R"(, "renderStyle": 1, "typingStyle": null)", 0, 0, false},
+        {R"(, "renderStyle": "douni", "typingStyle": "douni")", RenderStyle::Douni,
+         TypingStyle::Douni, false},
+        {R"(, "renderStyle": "Douni", "typingStyle": "douni ")", RenderStyle::Default,
+         TypingStyle::Default, false},
+        {R"(, "renderStyle": 1, "typingStyle": null)", RenderStyle::Default, TypingStyle::Default,
+         false},
         {R"(, "marks": [{"space": "skull", "kind": "stroke", "color": "#000000", "points": [[0, 0], [1, 1]],
              "clipToBib": true}])",
-         0, 0, true},
+         RenderStyle::Default, TypingStyle::Default, true},
         {R"(, "marks": [{"space": "skull", "kind": "stroke", "color": "#000000", "points": [[0, 0], [1, 1]],
              "clipToBib": "true"}])",
-         0, 0, false},
+         RenderStyle::Default, TypingStyle::Default, false},
     };
     for (const auto& c : cases) {
         const CatSkin skin = ReadOk(Skin(c.extra));
