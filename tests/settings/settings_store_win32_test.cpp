@@ -181,7 +181,7 @@ TEST_F(SettingsStoreTest, LoadClampsAndChecksIdentifiers) {
     Settings expected;
     expected.Scale = 2.0f;
     expected.RotationDegrees = -180.0f;
-    expected.OBSCaptureMode = 2;
+    expected.OBSCaptureMode = CaptureMode::GreenScreen;
     expected.CustomSkin = "0123456789abcdef";
     EXPECT_EQ(Loaded(), expected);
 }

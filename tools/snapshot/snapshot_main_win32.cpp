@@ -120,7 +120,7 @@ int wmain(int argc, wchar_t** argv) {
     settings.CoatTheme = options.coat;
     settings.EyeTheme = options.eyes;
     settings.KeyboardTheme = options.keyboard;
-    settings.OBSCaptureMode = options.green ? 2 : 0;
+    settings.OBSCaptureMode = options.green ? CaptureMode::GreenScreen : CaptureMode::Off;
 
     CatSkin imported;
     const CatSkin* skin = &BuiltinCoatSkin(options.coat);
@@ -141,7 +141,7 @@ int wmain(int argc, wchar_t** argv) {
 
     SnapshotSimulation sim;
     StartSimulation(sim, settings, *skin);
-    const bool green = settings.OBSCaptureMode == 2;
+    const bool green = settings.OBSCaptureMode == CaptureMode::GreenScreen;
     auto shoot = [&](const std::string& file, const SnapshotSimulation& s) {
         return Shoot(file, s, *skin, keyboard, green);
     };
