@@ -6,6 +6,7 @@
 #include "draw/group_opacity_win32.h"
 #include "pet/pet_state.h"
 #include "render/body_win32.h"
+#include "render/ears_win32.h"
 #include "render/coat_themes.h"
 #include "render/dazed_coat_win32.h"
 #include "render/pending_parts_win32.h"
