@@ -183,22 +183,27 @@ TEST_F(SceneTest, SleepingOrFallenHeadIsDrawnWherePettingFindsIt) {
 TEST_F(SceneTest, OutlineFollowsTheSettingOfEachCall) {
     PetState pet;
     Settings settings;
+    auto frameWith = [&](bool outline) {
+        settings.WhiteOutline = outline;
+        return RenderFrameOf(pet, settings, BuiltinCoatSkin(BuiltinCoat::ClassicBlack));
+    };
     // The outermost opaque pixel of a row through the flanks: the white rim,
     // or the black coat itself.
-    auto outermost = [&](bool outline) {
-        settings.WhiteOutline = outline;
-        const Frame frame =
-            RenderFrameOf(pet, settings, BuiltinCoatSkin(BuiltinCoat::ClassicBlack));
+    auto outermost = [](const Frame& frame) {
         for (int x = frame.width - 1; x >= 0; --x) {
             const std::uint32_t p = frame.At(x, 200);
             if ((p >> 24) > 200) return p;
         }
         return 0u;
     };
-    EXPECT_GT(Channel(outermost(true), 8), 200);
-    EXPECT_LT(Channel(outermost(false), 8), 60);
-    EXPECT_GT(outermost(false) >> 24, 200u);
-    EXPECT_FALSE(OutlineFlag());
+    const Frame plain = frameWith(false);
+    const Frame rimmed = frameWith(true);
+    const Frame plainAgain = frameWith(false);
+    EXPECT_GT(Channel(outermost(rimmed), 8), 200);
+    EXPECT_LT(Channel(outermost(plainAgain), 8), 60);
+    EXPECT_GT(outermost(plainAgain) >> 24, 200u);
+    // Nothing of the outlined call carries over into the next one.
+    EXPECT_EQ(plainAgain.pixels, plain.pixels);
 }
 
 TEST_F(SceneTest, SceneLeavesTheTransformAsFound) {
