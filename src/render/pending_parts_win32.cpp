@@ -2,13 +2,6 @@
 
 // Empty until their drawers exist; see the header.
 
-void DrawTabletPending(Canvas&, const PetState&, std::int32_t, std::int32_t) {}
-void DrawLooseStylusPending(Canvas&, const PetState&, std::int32_t, std::int32_t) {}
-void DrawMousePending(Canvas&, const PetState&, const KeyboardSkin&) {}
-void DrawKeyboardPending(Canvas&, const PetState&, const KeyboardSkin&, std::int32_t, bool, bool) {}
-void DrawHeldStylusPending(Canvas&, float, std::int32_t, std::int32_t, float) {}
-void DrawBadgesPending(Canvas&, const PetState&) {}
-void DrawResizeFramePending(Canvas&, float, float, bool) {}
 void DrawTailPending(Canvas&, float, float, const PetState&, const CatSkin&, bool) {}
 void DrawHindLegPending(Canvas&, Vec2, Vec2, Vec2, float, const CatSkin&, bool) {}
 void DrawFacePending(Canvas&, Vec2, const PetState&, std::int32_t, const CatSkin&, float, float) {}

@@ -1,8 +1,11 @@
 #pragma once
 
-// Parts of the scene that DrawScene calls in their places but that are not
-// drawn yet: each entry point below draws nothing until its drawer is
-// written. Keeping the calls in place fixes the layer order now.
+// Parts of the cat and its effects that DrawScene calls in their places but
+// that are not drawn yet: each entry point below draws nothing until its
+// drawer is written. Keeping the calls in place fixes the layer order now.
+// The desk's are in desk/desk_pending_win32.h. An `outline` argument is the
+// scene's WhiteOutline: limbs, resting paws, the carried pose and the douni
+// parts draw their own white rim.
 
 #include <cstdint>
 
@@ -12,21 +15,7 @@
 struct KeyboardSkin;
 struct PetState;
 
-// Desk.
-void DrawTabletPending(Canvas& canvas, const PetState& pet, std::int32_t keyboardTheme,
-                       std::int32_t eyeTheme);
-void DrawLooseStylusPending(Canvas& canvas, const PetState& pet, std::int32_t keyboardTheme,
-                            std::int32_t eyeTheme);
-void DrawMousePending(Canvas& canvas, const PetState& pet, const KeyboardSkin& keyboardSkin);
-void DrawKeyboardPending(Canvas& canvas, const PetState& pet, const KeyboardSkin& keyboardSkin,
-                         std::int32_t eyeTheme, bool showLegends, bool marquee);
-void DrawHeldStylusPending(Canvas& canvas, float size, std::int32_t keyboardTheme,
-                           std::int32_t eyeTheme, float lift);
-void DrawBadgesPending(Canvas& canvas, const PetState& pet);
-void DrawResizeFramePending(Canvas& canvas, float scale, float rotationDegrees, bool flip);
-
-// Cat parts. `outline` is the scene's WhiteOutline: limbs, resting paws,
-// the carried pose and the douni parts draw their own white rim.
+// Cat parts.
 void DrawTailPending(Canvas& canvas, float bodyX, float bodyY, const PetState& pet,
                      const CatSkin& skin, bool outlinePass);
 void DrawHindLegPending(Canvas& canvas, Vec2 hip, Vec2 control, Vec2 foot, float opacity,

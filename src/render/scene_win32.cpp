@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "base/small_math.h"
+#include "desk/desk_pending_win32.h"
 #include "draw/group_opacity_win32.h"
 #include "pet/pet_state.h"
 #include "render/body_win32.h"
