@@ -116,7 +116,7 @@ int RunPet(HINSTANCE instance) {
     struct ClearTheApp {
         ~ClearTheApp() { theApp = nullptr; }
     } clearTheApp;
-    Load(app.settings);
+    LoadSettings(app.settings);
     // Skin libraries are loaded here once skin folders exist.
 
     app.elevated = ProcessElevated();

@@ -31,7 +31,7 @@ struct RegistryValue {
 // Looks up one value by name; empty when it does not exist or could not be read.
 using RegistryReader = std::function<std::optional<RegistryValue>(std::string_view name)>;
 
-// One value to write, in the order Save writes them.
+// One value to write, in the order SaveSettings writes them.
 struct RegistryWrite {
     std::string_view name;
     RegistryValue value;
@@ -131,7 +131,7 @@ std::string StoredIdentifier(const std::optional<RegistryValue>& value);
 // whose values are missing keep their defaults.
 void ApplyStoredSettings(Settings& settings, const RegistryReader& read);
 
-// Everything Save writes, in order.
+// Everything SaveSettings writes, in order.
 std::vector<RegistryWrite> SettingsWrites(const Settings& settings);
 
 // The stored forms of rotation and scale.

@@ -55,7 +55,7 @@ protected:
 
     static Settings Stored() {
         Settings s;
-        Load(s);
+        LoadSettings(s);
         return s;
     }
 
