@@ -32,7 +32,7 @@ void BM_UpdatePetState(benchmark::State& state) {
         pet.particles.clear();
         for (int i = 0; i < 12; ++i) {
             pet.particles.push_back(
-                Particle{184.0f, 90.0f, 3.0f, -20.0f, 0.0f, 1.1f, ParticleKind::purrSparkle});
+                Particle{184.0f, 90.0f, 3.0f, -20.0f, 0.0f, 1.1f, ParticleKind::PurrSparkle});
         }
     };
     refill();

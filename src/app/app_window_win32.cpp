@@ -95,13 +95,13 @@ void EndDrag(PetApp& app) {
     GetWindowRect(app.overlayWindow, &rect);
     app.settings.PosX = rect.left;
     app.settings.PosY = rect.top;
-    Save(app.settings);
+    SaveSettings(app.settings);
 }
 
 void ShowPetAgain(PetApp& app) {
     if (app.settings.FullClickThrough) {
         app.settings.FullClickThrough = false;
-        Save(app.settings);
+        SaveSettings(app.settings);
     }
     if (!app.petShown) {
         app.petShown = true;
@@ -211,7 +211,7 @@ LRESULT HandleAppMessage(PetApp& app, HWND window, UINT message, WPARAM wParam, 
         case WM_HOTKEY:
             if (wParam == kHotKeyId) {
                 app.settings.FullClickThrough = !app.settings.FullClickThrough;
-                Save(app.settings);
+                SaveSettings(app.settings);
             }
             return 0;
         case WM_PET_TRAY:

@@ -71,8 +71,9 @@ void DrawIntoSurface(PetApp& app, const CatSkin& catSkin, const KeyboardSkin& ke
     Gdiplus::Bitmap bitmap(app.surface.width, app.surface.height, app.surface.width * 4,
                            PixelFormat32bppPARGB, static_cast<BYTE*>(app.surface.bits));
     Gdiplus::Graphics graphics(&bitmap);
-    ComposeFrame(graphics, app.surface.width, app.surface.height, app.settings.OBSCaptureMode == 2,
-                 app.pet, app.settings, catSkin, keyboardSkin);
+    ComposeFrame(graphics, app.surface.width, app.surface.height,
+                 app.settings.OBSCaptureMode == CaptureMode::GreenScreen, app.pet, app.settings,
+                 catSkin, keyboardSkin);
 }
 
 void Present(PetApp& app, const RECT& window) {
@@ -179,7 +180,7 @@ void PlacePetWindow(PetApp& app, bool keepCentreBottom, bool save) {
 void ApplyCaptureMode(PetApp& app) {
     HWND window = app.overlayWindow;
     if (window == nullptr) return;
-    const bool wantToolWindow = app.settings.OBSCaptureMode == 0;
+    const bool wantToolWindow = app.settings.OBSCaptureMode == CaptureMode::Off;
     const LONG_PTR style = GetWindowLongPtrW(window, GWL_EXSTYLE);
     if (((style & WS_EX_TOOLWINDOW) != 0) != wantToolWindow) {
         // Capture programs list a window only when it is not a tool window; the change

@@ -68,7 +68,7 @@ WindowSize WindowSizeForScale(float scale) {
 }
 
 bool CaptureHidden(const Settings& settings) {
-    return settings.OBSCaptureMode != 0 && settings.OBSHideDesktop;
+    return settings.OBSCaptureMode != CaptureMode::Off && settings.OBSHideDesktop;
 }
 
 ScreenRect CaptureHiddenRect(const ScreenRect& virtualScreen, WindowSize size) {

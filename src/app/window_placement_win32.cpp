@@ -64,6 +64,6 @@ void PlaceWindow(HWND window, Settings& settings, bool keepCentreBottom, bool sa
     if (place.store) {
         settings.PosX = place.x;
         settings.PosY = place.y;
-        Save(settings);
+        SaveSettings(settings);
     }
 }

@@ -65,7 +65,7 @@ void CreateTrayOwner(PetApp& app, HINSTANCE instance, UINT taskbarCreated) {
 
 bool CreateOverlay(PetApp& app, HINSTANCE instance) {
     DWORD exStyle = WS_EX_LAYERED | WS_EX_TRANSPARENT | WS_EX_NOACTIVATE;
-    if (app.settings.OBSCaptureMode == 0) exStyle |= WS_EX_TOOLWINDOW;
+    if (app.settings.OBSCaptureMode == CaptureMode::Off) exStyle |= WS_EX_TOOLWINDOW;
     if (app.settings.AlwaysOnTop) exStyle |= WS_EX_TOPMOST;
     const ScreenRect rect = InitialWindowRect(app.settings, CurrentDisplayLayout().primaryWorkArea);
     app.overlayWindow = CreateWindowExW(
@@ -115,7 +115,7 @@ int RunPet(HINSTANCE instance) {
     struct ClearTheApp {
         ~ClearTheApp() { theApp = nullptr; }
     } clearTheApp;
-    Load(app.settings);
+    LoadSettings(app.settings);
     // Skin libraries are loaded here once skin folders exist.
 
     app.elevated = ProcessElevated();
@@ -146,7 +146,8 @@ int RunPet(HINSTANCE instance) {
     RegisterRawInput(app.input, app.overlayWindow);
     InstallKeyboardHook(app.input);
 
-    if (app.settings.OBSCaptureMode != 0 && app.settings.OBSHideDesktop) ApplyCaptureMode(app);
+    if (app.settings.OBSCaptureMode != CaptureMode::Off && app.settings.OBSHideDesktop)
+        ApplyCaptureMode(app);
 
     AddTrayIcon(app.trayOwnerWindow);
     app.sessionNotifyRegistered =

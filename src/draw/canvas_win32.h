@@ -1,5 +1,7 @@
 #pragma once
 
+// Drawing primitives: canvas and paths, colours, gradients, group opacity, PNGs, DIBs, GDI+.
+
 #include <cstdint>
 #include <memory>
 

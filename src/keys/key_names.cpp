@@ -1,8 +1,8 @@
 #include "keys/key_names.h"
 
-#include <algorithm>
 #include <array>
-#include <cctype>
+
+#include "base/text.h"
 
 namespace {
 
@@ -36,18 +36,11 @@ constexpr std::array<std::string_view, kPhysicalKeyCount> kKeyNames = {
     "F12",       "None",
 };
 
-bool SameTextIgnoringCase(std::string_view a, std::string_view b) {
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-        return std::tolower(static_cast<unsigned char>(x)) ==
-               std::tolower(static_cast<unsigned char>(y));
-    });
-}
-
 }  // namespace
 
 PhysicalKey PhysicalKeyFromName(std::string_view name) {
     for (std::size_t i = 0; i < kKeyNames.size(); ++i) {
-        if (SameTextIgnoringCase(kKeyNames[i], name)) return static_cast<PhysicalKey>(i);
+        if (EqualsIgnoringCase(kKeyNames[i], name)) return static_cast<PhysicalKey>(i);
     }
     return PhysicalKey::None;
 }

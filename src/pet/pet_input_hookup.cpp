@@ -8,7 +8,7 @@
 
 PetSkinStyle SkinStyleOf(const CatSkin* skin) {
     if (skin == nullptr) return {};
-    return {skin->typingStyle == 1, skin->renderStyle == 1};
+    return {skin->typingStyle == TypingStyle::Douni, skin->renderStyle == RenderStyle::Douni};
 }
 
 void ConnectPetToInput(InputMonitor& input, PetState& pet, const Settings& settings,

@@ -22,7 +22,7 @@ struct KeyBadge {
     float rotation = 0.0f;
 };
 
-enum class ParticleKind : std::uint8_t { purrSparkle = 0, sleepZ = 1 };
+enum class ParticleKind : std::uint8_t { PurrSparkle = 0, SleepZ = 1 };
 
 struct Particle {
     float x = 0.0f;
@@ -31,7 +31,7 @@ struct Particle {
     float vy = 0.0f;
     float age = 0.0f;
     float life = 0.0f;
-    ParticleKind kind = ParticleKind::purrSparkle;
+    ParticleKind kind = ParticleKind::PurrSparkle;
 };
 
 struct InkPoint {

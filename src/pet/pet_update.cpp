@@ -44,7 +44,7 @@ void AfterglowAndSparkles(PetState& pet, float dt, double now) {
     sparkle.vx = RandomRange(-10.0f, 10.0f);
     sparkle.vy = -24.0f;
     sparkle.life = 0.9f;
-    sparkle.kind = ParticleKind::purrSparkle;
+    sparkle.kind = ParticleKind::PurrSparkle;
     pet.particles.push_back(sparkle);
 }
 
@@ -97,7 +97,7 @@ void Drowse(PetState& pet, float dt, double idle, bool keyHeld) {
     z.vx = 12.0f;
     z.vy = -18.0f;
     z.life = 1.1f;
-    z.kind = ParticleKind::sleepZ;
+    z.kind = ParticleKind::SleepZ;
     pet.particles.push_back(z);
 }
 

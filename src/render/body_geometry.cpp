@@ -38,59 +38,65 @@ Vec2 BodyToStage(const BodyFrame& f, Vec2 p) {
 
 Silhouette ComputeSilhouette(const BodyFrame& f, float breath, const PetState& pet,
                              const CatSkin& skin) {
-    const BuildGeometryRow& e = BuildGeometryFor(skin.shape.build);
+    const BuildGeometry& e = BuildGeometryFor(skin.shape.build);
     const float gx = pet.gazeX.value;
     const float gy = pet.gazeY.value;
-    const float cheek = skin.shape.cheekFullness * e[1];
+    const float cheek = skin.shape.cheekFullness * e.cheekHalfWidth;
     const float kr = 1.2f * gx + cheek;
     const float kl = 1.2f * gx - cheek;
-    const float crownY = e[3] + 2.0f * gy;
-    const float shoulderY = e[10] + 0.5f * breath;
+    const float crownY = e.crownY + 2.0f * gy;
+    const float shoulderY = e.shoulderControlY + 0.5f * breath;
     auto H = [&](float x, float y) { return HeadToStage(f, {x, y}); };
     auto B = [&](float x, float y) { return BodyToStage(f, {x, y}); };
 
     Silhouette s;
     s.start = H(0.6f * gx, crownY);
-    s.right[0] = {H(e[2] + 0.9f * gx, crownY), H(kr + 1.5f, e[5]), H(kr, e[4])};
-    s.right[1] = {H(kr - e[6], e[7]), B(e[9], shoulderY), B(e[8], -14.0f)};
-    s.right[2] = {B(e[11], 5.0f), B(e[12], 12.0f), B(e[13], 12.0f)};
-    s.baseLeft = B(-e[13], 12.0f);
-    s.left[0] = {B(-e[12], 12.0f), B(-e[11], 5.0f), B(-e[8], -14.0f)};
-    s.left[1] = {B(-e[9], shoulderY), H(kl + e[6], e[7]), H(kl, e[4])};
-    s.left[2] = {H(kl - 1.5f, e[5]), H(0.9f * gx - e[2], crownY), H(0.6f * gx, crownY)};
+    s.right[0] = {H(e.crownControlX + 0.9f * gx, crownY), H(kr + 1.5f, e.aboveCheekControlY),
+                  H(kr, e.cheekY)};
+    s.right[1] = {H(kr - e.neckControlInset, e.neckControlY), B(e.shoulderControlX, shoulderY),
+                  B(e.shoulderHalfWidth, -14.0f)};
+    s.right[2] = {B(e.upperFlankControlX, 5.0f), B(e.lowerFlankControlX, 12.0f),
+                  B(e.baseHalfWidth, 12.0f)};
+    s.baseLeft = B(-e.baseHalfWidth, 12.0f);
+    s.left[0] = {B(-e.lowerFlankControlX, 12.0f), B(-e.upperFlankControlX, 5.0f),
+                 B(-e.shoulderHalfWidth, -14.0f)};
+    s.left[1] = {B(-e.shoulderControlX, shoulderY), H(kl + e.neckControlInset, e.neckControlY),
+                 H(kl, e.cheekY)};
+    s.left[2] = {H(kl - 1.5f, e.aboveCheekControlY), H(0.9f * gx - e.crownControlX, crownY),
+                 H(0.6f * gx, crownY)};
     return s;
 }
 
 HindFeet ComputeHindFeet(const PetState& pet, const CatSkin& skin) {
-    const BuildGeometryRow& e = BuildGeometryFor(skin.shape.build);
+    const BuildGeometry& e = BuildGeometryFor(skin.shape.build);
     const float stagger = skin.shape.pawStagger;
     HindFeet feet;
-    feet.first = {e[24], e[27], e[25], e[28]};
-    feet.second = {e[26], e[27] + (e[29] - e[27]) * stagger, e[25],
-                   e[28] + (e[30] - e[28]) * stagger};
+    feet.first = {e.firstFootX, e.footY, e.footWidth, e.footHeight};
+    feet.second = {e.secondFootX, e.footY + (e.staggeredFootY - e.footY) * stagger, e.footWidth,
+                   e.footHeight + (e.staggeredFootHeight - e.footHeight) * stagger};
     const float width = skin.shape.bodyWidth;
     if (width != 1.0f) {
         // The feet move apart with the body but keep their size.
-        feet.first.x = (feet.first.x + e[25] / 2.0f) * width - e[25] / 2.0f;
-        feet.second.x = (feet.second.x + e[25] / 2.0f) * width - e[25] / 2.0f;
+        feet.first.x = (feet.first.x + e.footWidth / 2.0f) * width - e.footWidth / 2.0f;
+        feet.second.x = (feet.second.x + e.footWidth / 2.0f) * width - e.footWidth / 2.0f;
     }
     feet.secondShown = pet.footOut.value < 0.35f;
     return feet;
 }
 
 EarShape ComputeEar(int side, const PetState& pet, const CatSkin& skin) {
-    const BuildGeometryRow& e = BuildGeometryFor(skin.shape.build);
+    const BuildGeometry& e = BuildGeometryFor(skin.shape.build);
     const float s = static_cast<float>(side);
     const float yaw = pet.gazeX.value * 0.5f;
     const float pitch = pet.gazeY.value * 0.36f;
     const float flick = (side < 0 ? 0.045f : -0.045f) * pet.earFlick.value;
-    const float tilt = (pet.earDroop.value * 0.34f + e[14]) * s + flick;
+    const float tilt = (pet.earDroop.value * 0.34f + e.earTipTilt) * s + flick;
 
     EarShape ear;
-    ear.a = ProjectOnHead(s * e[16], e[17], 0.0f, yaw, pitch);
-    ear.b = ProjectOnHead(s * e[18], e[19], -2.0f, yaw, pitch);
-    ear.t = ProjectOnHead(s * e[20] + std::sin(tilt) * e[15], e[21] - std::cos(tilt) * e[15], -3.0f,
-                          yaw, pitch);
+    ear.a = ProjectOnHead(s * e.earOuterBaseX, e.earOuterBaseY, 0.0f, yaw, pitch);
+    ear.b = ProjectOnHead(s * e.earInnerBaseX, e.earInnerBaseY, -2.0f, yaw, pitch);
+    ear.t = ProjectOnHead(s * e.earPivotX + std::sin(tilt) * e.earLength,
+                          e.earPivotY - std::cos(tilt) * e.earLength, -3.0f, yaw, pitch);
     const float size = skin.shape.earSize;
     if (size != 1.0f) {
         const Vec2 mid{(ear.a.x + ear.b.x) / 2.0f, (ear.a.y + ear.b.y) / 2.0f};
@@ -102,8 +108,8 @@ EarShape ComputeEar(int side, const PetState& pet, const CatSkin& skin) {
         ear.t = grow(ear.t);
     }
     const float p = skin.shape.earPointiness > 0.01f ? skin.shape.earPointiness : 0.01f;
-    ear.t1 = {ear.t.x - s * e[22] / p, ear.t.y + 2.8f};
-    ear.t2 = {ear.t.x + s * e[22] / p, ear.t.y + 3.2f};
+    ear.t1 = {ear.t.x - s * e.earTipHalfSplit / p, ear.t.y + 2.8f};
+    ear.t2 = {ear.t.x + s * e.earTipHalfSplit / p, ear.t.y + 3.2f};
 
     const Vec2 A = ear.a;
     const Vec2 Bp = ear.b;

@@ -1,5 +1,7 @@
 #pragma once
 
+// The cat: coats, shape and parts, DrawScene putting desk and cat together, the pointer test.
+
 #include <array>
 
 #include "draw/draw_geometry.h"

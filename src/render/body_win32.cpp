@@ -1,24 +1,17 @@
 #include "render/body_win32.h"
 
-#include <cmath>
-
 #include "base/small_math.h"
 #include "pet/pet_state.h"
 #include "render/body_geometry.h"
-#include "render/build_geometry.h"
 #include "render/coat_themes.h"
 #include "render/dazed_coat_win32.h"
+#include "render/part_paint.h"
 #include "render/pending_parts_win32.h"
 #include "render/tabby_texture_win32.h"
+#include "render/template_marks_win32.h"
 #include "skins/cat_skin.h"
 
 namespace {
-
-constexpr Argb kDefaultBody = 0xFF161618u;
-
-Argb SlotOr(const SkinColor& slot, Argb fallback) {
-    return slot.set ? ColorToArgb(slot) : fallback;
-}
 
 void AddSilhouette(PathBuilder& path, const Silhouette& s) {
     Vec2 at = s.start;
@@ -33,19 +26,6 @@ void AddSilhouette(PathBuilder& path, const Silhouette& s) {
         at = c.end;
     }
     path.CloseFigure();
-}
-
-bool HasLayerIn(const CatSkin& skin, std::initializer_list<RegionSpace> spaces) {
-    auto inSpaces = [&](RegionSpace s) {
-        for (RegionSpace t : spaces)
-            if (s == t) return true;
-        return false;
-    };
-    for (const SkinRegion& r : skin.regions)
-        if (inSpaces(r.space)) return true;
-    for (const SkinMark& m : skin.marks)
-        if (inSpaces(m.space)) return true;
-    return false;
 }
 
 // Enters the frame of the hind feet: anchor, lean, widen and crouch.
@@ -102,7 +82,7 @@ void DrawPointsMask(Canvas& canvas, const BodyFrame& f, const PetState& pet, con
     pose.pitch = pet.gazeY.value;
     pose.roll = f.roll;
     pose.scale = f.headScale;
-    pose.planeSurface = skin.headSurface == HeadSurface::plane;
+    pose.planeSurface = skin.headSurface == HeadSurface::Plane;
     const Vec2 muzzle =
         HeadToStage(f, ProjectOnHead(0.0f, 7.5f, 28.0f, pose.yaw * 0.5f, pose.pitch * 0.36f));
     const struct { float sx, sy; } masks[2] = {{1.24f, 0.88f}, {1.04f, 0.76f}};
@@ -146,7 +126,7 @@ void DrawBackStroke(Canvas& canvas, const Silhouette& s, const CatSkin& skin) {
 
 void DrawBody(Canvas& canvas, float bodyX, float bodyY, Vec2 headCentre, float breath,
               const PetState& pet, const CatSkin& skin, bool outlinePass) {
-    if (IsBuiltinCoat(skin, 4)) {
+    if (IsBuiltinCoat(skin, BuiltinCoat::Dazed)) {
         if (!outlinePass) DrawDazedBody(canvas, bodyX, bodyY, headCentre, pet);
         return;
     }
@@ -164,8 +144,9 @@ void DrawBody(Canvas& canvas, float bodyX, float bodyY, Vec2 headCentre, float b
     }
 
     const Argb body = SlotOr(skin.palette.body, kDefaultBody);
-    const bool templateCoat = IsBuiltinCoat(skin, 2) || IsBuiltinCoat(skin, 3);
-    if (IsBuiltinCoat(skin, 5)) {
+    const bool templateCoat = IsBuiltinCoat(skin, BuiltinCoat::SilverTabby) ||
+                              IsBuiltinCoat(skin, BuiltinCoat::OrangeWhite);
+    if (IsBuiltinCoat(skin, BuiltinCoat::Tabby)) {
         const Gdiplus::TextureBrush* fur = TabbyFurBrush(canvas, skin);
         if (fur != nullptr) {
             FillPath(canvas, *fur, path);
@@ -177,14 +158,14 @@ void DrawBody(Canvas& canvas, float bodyX, float bodyY, Vec2 headCentre, float b
     }
 
     if (templateCoat) {
-        if (IsBuiltinCoat(skin, 3)) DrawBackStroke(canvas, silhouette, skin);
+        if (IsBuiltinCoat(skin, BuiltinCoat::OrangeWhite)) DrawBackStroke(canvas, silhouette, skin);
         const SavedState clip(canvas);
         ClipToPath(canvas, path);
         DrawTemplateMarks(canvas, bodyX, bodyY, headCentre, pet, skin);
     } else {
         const bool shade = skin.palette.bodyShade.set;
         const bool layers =
-            HasLayerIn(skin, {RegionSpace::head, RegionSpace::skull, RegionSpace::body}) ||
+            HasLayerIn(skin, {RegionSpace::Head, RegionSpace::Skull, RegionSpace::Body}) ||
             skin.palette.points.set;
         if (shade || layers) {
             const SavedState clip(canvas);
@@ -196,11 +177,11 @@ void DrawBody(Canvas& canvas, float bodyX, float bodyY, Vec2 headCentre, float b
                 FillLinearGradientStops(canvas, &path, 0, 0, 0, 0, {bodyX, bodyY + 38.0f},
                                         {bodyX, headCentre.y - 54.0f}, colours, positions, 4);
             }
-            for (RegionSpace space : {RegionSpace::head, RegionSpace::skull, RegionSpace::body}) {
+            for (RegionSpace space : {RegionSpace::Head, RegionSpace::Skull, RegionSpace::Body}) {
                 DrawSkinRegionsPending(canvas, space, pet, skin);
             }
             if (skin.palette.points.set) DrawPointsMask(canvas, frame, pet, skin);
-            for (RegionSpace space : {RegionSpace::head, RegionSpace::skull, RegionSpace::body}) {
+            for (RegionSpace space : {RegionSpace::Head, RegionSpace::Skull, RegionSpace::Body}) {
                 DrawSkinMarksPending(canvas, space, pet, skin);
             }
         }
@@ -211,182 +192,4 @@ void DrawBody(Canvas& canvas, float bodyX, float bodyY, Vec2 headCentre, float b
         StrokePath(canvas, *pen, path);
     }
     DrawFeet(canvas, frame, feet, skin);
-}
-
-namespace {
-
-void DrawEar(Canvas& canvas, int side, const PetState& pet, const CatSkin& skin, bool outlinePass) {
-    const float s = static_cast<float>(side);
-    const EarShape ear = ComputeEar(side, pet, skin);
-    const float p = skin.shape.earPointiness;
-    PathBuilder path(canvas);
-    AddQuadCurve(path, ear.a,
-                 {(ear.a.x + ear.t1.x) / 2.0f - 1.5f * s, (ear.a.y + ear.t1.y) / 2.0f - 2.0f},
-                 ear.t1);
-    AddQuadCurve(path, ear.t1, {ear.t.x, ear.t.y - 2.2f * p}, ear.t2);
-    AddQuadCurve(path, ear.t2,
-                 {(ear.t2.x + ear.b.x) / 2.0f + 2.5f * s, (ear.t2.y + ear.b.y) / 2.0f - 2.0f},
-                 ear.b);
-    path.CloseFigure();
-
-    if (outlinePass) {
-        auto pen = MakeRoundPen(canvas, kOutlineWhite, kOutlineWidth);
-        StrokePath(canvas, *pen, path);
-        return;
-    }
-    const bool tabby = IsBuiltinCoat(skin, 5);
-    if (tabby) {
-        const Argb colours[2] = {0xFF40362Bu, 0xFFCAB495u};
-        const float positions[2] = {0.0f, 1.0f};
-        FillLinearGradientStops(canvas, &path, 0, 0, 0, 0, {ear.t.x, ear.t.y - 2.0f},
-                                {ear.b.x, ear.b.y + 2.0f}, colours, positions, 2);
-    } else {
-        FillPathSolid(canvas,
-                      SlotOr(skin.palette.earOuter, SlotOr(skin.palette.body, kDefaultBody)), path);
-    }
-    if (tabby || skin.palette.earInner.set) {
-        PathBuilder inner(canvas);
-        const Vec2 p1 = ear.inner1;
-        const Vec2 p2 = ear.inner2;
-        const Vec2 p3 = ear.inner3;
-        AddQuadCurve(inner, p1, {(p1.x + p2.x) / 2.0f - 0.8f * s, (p1.y + p2.y) / 2.0f}, p2);
-        AddQuadCurve(inner, p2, {(p2.x + p3.x) / 2.0f + 1.2f * s, (p2.y + p3.y) / 2.0f}, p3);
-        inner.CloseFigure();
-        FillPathSolid(canvas, tabby ? 0xFFB99780u : ColorToArgb(skin.palette.earInner), inner);
-    }
-    const RegionSpace space = side < 0 ? RegionSpace::leftEar : RegionSpace::rightEar;
-    if (HasLayerIn(skin, {space})) {
-        const SavedState clip(canvas);
-        ClipToPath(canvas, path);
-        DrawSkinRegionsPending(canvas, space, pet, skin);
-        DrawSkinMarksPending(canvas, space, pet, skin);
-    }
-}
-
-}  // namespace
-
-void DrawEars(Canvas& canvas, Vec2 headCentre, const PetState& pet, const CatSkin& skin,
-              bool outlinePass) {
-    const SavedState saved(canvas);
-    Translate(canvas, headCentre.x, headCentre.y);
-    Rotate(canvas, pet.headRoll.value * kDegreesPerRadian);
-    if (skin.shape.headScale != 1.0f) Scale(canvas, skin.shape.headScale, skin.shape.headScale);
-    const bool dazed = IsBuiltinCoat(skin, 4);
-    for (int side : {-1, 1}) {
-        if (dazed) {
-            if (!outlinePass) {
-                const float flick = (side < 0 ? 0.045f : -0.045f) * pet.earFlick.value;
-                DrawDazedEar(canvas, side, pet.gazeX.value * 0.5f, pet.gazeY.value * 0.36f,
-                             pet.earDroop.value, flick);
-            }
-            continue;
-        }
-        DrawEar(canvas, side, pet, skin, outlinePass);
-    }
-}
-
-namespace {
-
-constexpr std::uint32_t kWhiteRgb = 0xF2EEE4u;
-
-std::uint32_t RgbOf(const SkinColor& c) {
-    return ColorToArgb(c) & 0x00FFFFFFu;
-}
-
-bool IsFaceTemplate(const SkinMark& m) {
-    if (m.space != RegionSpace::head || RgbOf(m.color) != kWhiteRgb) return false;
-    for (const SkinPoint& p : m.points)
-        if (std::fabs(p.x) > 46.0f) return true;
-    return false;
-}
-
-struct TemplateMapper {
-    float bodyX, bodyY;
-    Vec2 head;
-    float yaw, pitch, roll, lean, widen, crouch, bibTurn;
-    bool silver;
-
-    Vec2 Map(const SkinMark& m, SkinPoint point, bool squeeze) const {
-        float x = point.x;
-        float y = point.y;
-        if (squeeze) {
-            const float w = Clamp01((y - 20.0f) / 6.0f);
-            x *= 1.0f - 0.5f * w * (1.0f - bibTurn);
-            if (y > 20.0f) y = 20.0f + (0.75f + 0.25f * bibTurn) * (y - 20.0f);
-        }
-        if (m.space == RegionSpace::body) {
-            return RotateAround({bodyX + widen * x, bodyY + crouch * y}, {bodyX, bodyY}, lean);
-        }
-        Vec2 q{x, y};
-        if (m.space == RegionSpace::head) {
-            float z = 27.5f;
-            if (!silver) {
-                const float d = std::max(0.0f, 1.0f - x * x / 2116.0f - y * y / 1600.0f);
-                z = RgbOf(m.color) == kWhiteRgb ? 29.6f * Smooth(d) : 29.6f * std::sqrt(d);
-            }
-            q = ProjectOnHead(x, y, z, yaw * 0.5f, pitch * 0.36f);
-        }
-        const Vec2 turned = RotateAround(q, {0.0f, 0.0f}, roll);
-        return {turned.x + head.x, turned.y + head.y};
-    }
-};
-
-}  // namespace
-
-void DrawTemplateMarks(Canvas& canvas, float bodyX, float bodyY, Vec2 headCentre,
-                       const PetState& pet, const CatSkin& coat) {
-    const bool silver = IsBuiltinCoat(coat, 2);
-    if (!silver && !IsBuiltinCoat(coat, 3)) return;
-    const SkinMark* face = nullptr;
-    for (const SkinMark& m : coat.marks) {
-        if (IsFaceTemplate(m)) {
-            face = &m;
-            break;
-        }
-    }
-    const float turn = std::min(1.0f, std::fabs(pet.gazeX.value) * std::max(pet.gazeY.value, 0.0f));
-    const float droop = Smooth(Clamp01(pet.sleep.value));
-    const float stretch = pet.bodyStretch.value;
-    const TemplateMapper mapper{bodyX,
-                                bodyY,
-                                headCentre,
-                                pet.gazeX.value,
-                                pet.gazeY.value,
-                                pet.headRoll.value,
-                                pet.bodyLean.value,
-                                ((1.0f - stretch) * 0.55f + 1.0f) * (0.03f * droop + 1.0f),
-                                (1.0f - 0.42f * droop) * stretch,
-                                Smooth(turn),
-                                silver};
-    std::vector<Vec2> points;
-    for (const SkinMark& m : coat.marks) {
-        if (m.space == RegionSpace::tail || m.space == RegionSpace::leftEar ||
-            m.space == RegionSpace::rightEar) {
-            continue;
-        }
-        if (m.clipToBib && mapper.bibTurn == 0.0f) continue;
-        if (m.points.empty()) continue;
-        const SavedState saved(canvas);
-        if (m.clipToBib && face != nullptr) {
-            points.clear();
-            for (const SkinPoint& p : face->points) points.push_back(mapper.Map(*face, p, false));
-            PathBuilder clip(canvas);
-            clip.Polygon(points.data(), static_cast<int>(points.size()));
-            ClipToPath(canvas, clip);
-        }
-        points.clear();
-        for (const SkinPoint& p : m.points) points.push_back(mapper.Map(m, p, m.clipToBib));
-        const Argb colour =
-            (RgbOf(m.color)) |
-            (static_cast<Argb>(Clamp01(static_cast<float>(m.color.a)) * 255.0f) << 24);
-        PathBuilder path(canvas);
-        if (m.isStroke) {
-            path.Lines(points.data(), static_cast<int>(points.size()));
-            auto pen = MakeRoundPen(canvas, colour, m.width);
-            StrokePath(canvas, *pen, path);
-        } else {
-            path.Polygon(points.data(), static_cast<int>(points.size()));
-            FillPathSolid(canvas, colour, path);
-        }
-    }
 }

@@ -13,25 +13,25 @@ namespace {
 // point by point; the point counts are part of the coats' look (smoothness)
 // and are kept fixed.
 enum class Figure : std::uint8_t {
-    ellipse,  // a = centre, b = radii, k = lobe depth, m = lobe count
-    lens,     // a -> b, k = half-width at the middle
-    curve,    // quadratic stroke a -> c -> b
-    crescent  // arch from a to b bowing by c.y, k = thickness
+    Ellipse,  // a = centre, b = radii, k = lobe depth, m = lobe count
+    Lens,     // a -> b, k = half-width at the middle
+    Curve,    // quadratic stroke a -> c -> b
+    Crescent  // arch from a to b bowing by c.y, k = thickness
 };
 
 struct Template {
-    RegionSpace space;
-    float width;  // 0: filled polygon
-    std::uint32_t rgb;
-    float opacity;
-    int count;
-    Figure figure;
+    RegionSpace space = RegionSpace::Head;
+    float width = 0.0f;  // 0: filled polygon
+    std::uint32_t rgb = 0;
+    float opacity = 1.0f;
+    int count = 0;
+    Figure figure = Figure::Ellipse;
     SkinPoint a;
     SkinPoint b;
-    SkinPoint c;
-    float k;
-    int m;
-    bool clipToBib;
+    SkinPoint c{};
+    float k = 0.0f;
+    int m = 0;
+    bool clipToBib = false;
 };
 
 std::vector<SkinPoint> Ellipse(const Template& t) {
@@ -100,21 +100,21 @@ std::vector<SkinPoint> Crescent(const Template& t) {
 
 std::vector<SkinPoint> PointsOf(const Template& t) {
     switch (t.figure) {
-        case Figure::ellipse:
+        case Figure::Ellipse:
             return Ellipse(t);
-        case Figure::lens:
+        case Figure::Lens:
             return Lens(t);
-        case Figure::curve:
+        case Figure::Curve:
             return Curve(t);
-        case Figure::crescent:
+        case Figure::Crescent:
             return Crescent(t);
     }
     return {};
 }
 
-constexpr RegionSpace H = RegionSpace::head;
-constexpr RegionSpace S = RegionSpace::skull;
-constexpr RegionSpace B = RegionSpace::body;
+constexpr RegionSpace H = RegionSpace::Head;
+constexpr RegionSpace S = RegionSpace::Skull;
+constexpr RegionSpace B = RegionSpace::Body;
 
 constexpr std::uint32_t kWhite = 0xF2EEE4;
 constexpr std::uint32_t kSilverDark = 0x363536;
@@ -126,183 +126,151 @@ constexpr std::uint32_t kOrangeDark = 0xA57543;
 constexpr std::array<Template, 9> TabbyHead(std::uint32_t rgb, float opacity, float thick,
                                             float thin) {
     return {{
-        {H,
-         0.0f,
-         rgb,
-         opacity,
-         37,
-         Figure::lens,
-         {0.0f, -33.0f},
-         {0.0f, -13.0f},
-         {},
-         3.6f,
-         0,
-         false},
-        {H,
-         0.0f,
-         rgb,
-         opacity,
-         49,
-         Figure::crescent,
-         {-19.0f, -17.0f},
-         {19.0f, -17.0f},
-         {0.0f, -9.0f},
-         3.4f,
-         0,
-         false},
-        {H,
-         0.0f,
-         rgb,
-         opacity,
-         25,
-         Figure::lens,
-         {-14.0f, -32.0f},
-         {-9.0f, -19.0f},
-         {},
-         2.6f,
-         0,
-         false},
-        {H,
-         0.0f,
-         rgb,
-         opacity,
-         25,
-         Figure::lens,
-         {14.0f, -32.0f},
-         {9.0f, -19.0f},
-         {},
-         2.6f,
-         0,
-         false},
-        {H,
-         thick,
-         rgb,
-         opacity,
-         17,
-         Figure::curve,
-         {-45.0f, 3.0f},
-         {-31.0f, 8.0f},
-         {-37.0f, 3.0f},
-         0.0f,
-         0,
-         false},
-        {H,
-         thin,
-         rgb,
-         opacity,
-         17,
-         Figure::curve,
-         {-44.0f, 12.0f},
-         {-32.0f, 14.0f},
-         {-38.0f, 11.0f},
-         0.0f,
-         0,
-         false},
-        {H,
-         0.0f,
-         rgb,
-         opacity,
-         25,
-         Figure::lens,
-         {0.0f, -12.0f},
-         {0.0f, -6.0f},
-         {},
-         2.0f,
-         0,
-         false},
-        {H,
-         thick,
-         rgb,
-         opacity,
-         17,
-         Figure::curve,
-         {45.0f, 3.0f},
-         {31.0f, 8.0f},
-         {37.0f, 3.0f},
-         0.0f,
-         0,
-         false},
-        {H,
-         thin,
-         rgb,
-         opacity,
-         17,
-         Figure::curve,
-         {44.0f, 12.0f},
-         {32.0f, 14.0f},
-         {38.0f, 11.0f},
-         0.0f,
-         0,
-         false},
+        {.space = H,
+         .width = 0.0f,
+         .rgb = rgb,
+         .opacity = opacity,
+         .count = 37,
+         .figure = Figure::Lens,
+         .a = {0.0f, -33.0f},
+         .b = {0.0f, -13.0f},
+         .k = 3.6f},
+        {.space = H,
+         .width = 0.0f,
+         .rgb = rgb,
+         .opacity = opacity,
+         .count = 49,
+         .figure = Figure::Crescent,
+         .a = {-19.0f, -17.0f},
+         .b = {19.0f, -17.0f},
+         .c = {0.0f, -9.0f},
+         .k = 3.4f},
+        {.space = H,
+         .width = 0.0f,
+         .rgb = rgb,
+         .opacity = opacity,
+         .count = 25,
+         .figure = Figure::Lens,
+         .a = {-14.0f, -32.0f},
+         .b = {-9.0f, -19.0f},
+         .k = 2.6f},
+        {.space = H,
+         .width = 0.0f,
+         .rgb = rgb,
+         .opacity = opacity,
+         .count = 25,
+         .figure = Figure::Lens,
+         .a = {14.0f, -32.0f},
+         .b = {9.0f, -19.0f},
+         .k = 2.6f},
+        {.space = H,
+         .width = thick,
+         .rgb = rgb,
+         .opacity = opacity,
+         .count = 17,
+         .figure = Figure::Curve,
+         .a = {-45.0f, 3.0f},
+         .b = {-31.0f, 8.0f},
+         .c = {-37.0f, 3.0f}},
+        {.space = H,
+         .width = thin,
+         .rgb = rgb,
+         .opacity = opacity,
+         .count = 17,
+         .figure = Figure::Curve,
+         .a = {-44.0f, 12.0f},
+         .b = {-32.0f, 14.0f},
+         .c = {-38.0f, 11.0f}},
+        {.space = H,
+         .width = 0.0f,
+         .rgb = rgb,
+         .opacity = opacity,
+         .count = 25,
+         .figure = Figure::Lens,
+         .a = {0.0f, -12.0f},
+         .b = {0.0f, -6.0f},
+         .k = 2.0f},
+        {.space = H,
+         .width = thick,
+         .rgb = rgb,
+         .opacity = opacity,
+         .count = 17,
+         .figure = Figure::Curve,
+         .a = {45.0f, 3.0f},
+         .b = {31.0f, 8.0f},
+         .c = {37.0f, 3.0f}},
+        {.space = H,
+         .width = thin,
+         .rgb = rgb,
+         .opacity = opacity,
+         .count = 17,
+         .figure = Figure::Curve,
+         .a = {44.0f, 12.0f},
+         .b = {32.0f, 14.0f},
+         .c = {38.0f, 11.0f}},
     }};
 }
 
 // White muzzle: two puffs around the mouth.
-constexpr Template kMuzzle{
-    H, 0.0f, kWhite, 1.0f, 73, Figure::ellipse, {0.0f, 15.0f}, {17.0f, 11.0f}, {}, 0.12f, 2, false};
+constexpr Template kMuzzle{.space = H,
+                           .width = 0.0f,
+                           .rgb = kWhite,
+                           .opacity = 1.0f,
+                           .count = 73,
+                           .figure = Figure::Ellipse,
+                           .a = {0.0f, 15.0f},
+                           .b = {17.0f, 11.0f},
+                           .k = 0.12f,
+                           .m = 2};
 
 std::vector<Template> SilverTabby() {
     std::vector<Template> t = {
-        {B,
-         0.0f,
-         kWhite,
-         1.0f,
-         64,
-         Figure::ellipse,
-         {0.0f, -40.0f},
-         {23.0f, 46.0f},
-         {},
-         0.06f,
-         3,
-         false},
-        {B,
-         3.5f,
-         kSilverDark,
-         0.75f,
-         17,
-         Figure::curve,
-         {-47.0f, -30.0f},
-         {-31.0f, -12.0f},
-         {-36.0f, -25.0f},
-         0,
-         0,
-         false},
-        {B,
-         3.2f,
-         kSilverDark,
-         0.75f,
-         17,
-         Figure::curve,
-         {-44.0f, -8.0f},
-         {-30.0f, 6.0f},
-         {-34.0f, -4.0f},
-         0,
-         0,
-         false},
-        {B,
-         3.5f,
-         kSilverDark,
-         0.75f,
-         17,
-         Figure::curve,
-         {47.0f, -30.0f},
-         {31.0f, -12.0f},
-         {36.0f, -25.0f},
-         0,
-         0,
-         false},
-        {B,
-         3.2f,
-         kSilverDark,
-         0.75f,
-         17,
-         Figure::curve,
-         {44.0f, -8.0f},
-         {30.0f, 6.0f},
-         {34.0f, -4.0f},
-         0,
-         0,
-         false},
+        {.space = B,
+         .width = 0.0f,
+         .rgb = kWhite,
+         .opacity = 1.0f,
+         .count = 64,
+         .figure = Figure::Ellipse,
+         .a = {0.0f, -40.0f},
+         .b = {23.0f, 46.0f},
+         .k = 0.06f,
+         .m = 3},
+        {.space = B,
+         .width = 3.5f,
+         .rgb = kSilverDark,
+         .opacity = 0.75f,
+         .count = 17,
+         .figure = Figure::Curve,
+         .a = {-47.0f, -30.0f},
+         .b = {-31.0f, -12.0f},
+         .c = {-36.0f, -25.0f}},
+        {.space = B,
+         .width = 3.2f,
+         .rgb = kSilverDark,
+         .opacity = 0.75f,
+         .count = 17,
+         .figure = Figure::Curve,
+         .a = {-44.0f, -8.0f},
+         .b = {-30.0f, 6.0f},
+         .c = {-34.0f, -4.0f}},
+        {.space = B,
+         .width = 3.5f,
+         .rgb = kSilverDark,
+         .opacity = 0.75f,
+         .count = 17,
+         .figure = Figure::Curve,
+         .a = {47.0f, -30.0f},
+         .b = {31.0f, -12.0f},
+         .c = {36.0f, -25.0f}},
+        {.space = B,
+         .width = 3.2f,
+         .rgb = kSilverDark,
+         .opacity = 0.75f,
+         .count = 17,
+         .figure = Figure::Curve,
+         .a = {44.0f, -8.0f},
+         .b = {30.0f, 6.0f},
+         .c = {34.0f, -4.0f}},
     };
     for (const Template& h : TabbyHead(kSilverDark, 0.86f, 3.2f, 2.8f)) t.push_back(h);
     t.push_back(kMuzzle);
@@ -312,72 +280,59 @@ std::vector<Template> SilverTabby() {
 std::vector<Template> OrangeWhite() {
     std::vector<Template> t = {
         // Orange cap over the crown, down to the eyes.
-        {S,
-         0.0f,
-         kOrange,
-         1.0f,
-         49,
-         Figure::ellipse,
-         {0.0f, -14.0f},
-         {50.0f, 26.0f},
-         {},
-         0.0f,
-         0,
-         false},
+        {.space = S,
+         .width = 0.0f,
+         .rgb = kOrange,
+         .opacity = 1.0f,
+         .count = 49,
+         .figure = Figure::Ellipse,
+         .a = {0.0f, -14.0f},
+         .b = {50.0f, 26.0f}},
         // White face with a blaze between the eyes, reaching past the cheeks.
-        {H,
-         0.0f,
-         kWhite,
-         1.0f,
-         133,
-         Figure::ellipse,
-         {0.0f, 16.0f},
-         {40.0f, 26.0f},
-         {},
-         -0.2f,
-         2,
-         false},
+        {.space = H,
+         .width = 0.0f,
+         .rgb = kWhite,
+         .opacity = 1.0f,
+         .count = 133,
+         .figure = Figure::Ellipse,
+         .a = {0.0f, 16.0f},
+         .b = {40.0f, 26.0f},
+         .k = -0.2f,
+         .m = 2},
         // Orange patches on the shoulders and back.
-        {B,
-         0.0f,
-         kOrange,
-         1.0f,
-         61,
-         Figure::ellipse,
-         {-36.0f, -34.0f},
-         {20.0f, 24.0f},
-         {},
-         0.08f,
-         3,
-         false},
-        {B,
-         0.0f,
-         kOrange,
-         1.0f,
-         64,
-         Figure::ellipse,
-         {38.0f, -16.0f},
-         {18.0f, 30.0f},
-         {},
-         0.08f,
-         4,
-         false},
+        {.space = B,
+         .width = 0.0f,
+         .rgb = kOrange,
+         .opacity = 1.0f,
+         .count = 61,
+         .figure = Figure::Ellipse,
+         .a = {-36.0f, -34.0f},
+         .b = {20.0f, 24.0f},
+         .k = 0.08f,
+         .m = 3},
+        {.space = B,
+         .width = 0.0f,
+         .rgb = kOrange,
+         .opacity = 1.0f,
+         .count = 64,
+         .figure = Figure::Ellipse,
+         .a = {38.0f, -16.0f},
+         .b = {18.0f, 30.0f},
+         .k = 0.08f,
+         .m = 4},
     };
     for (const Template& h : TabbyHead(kOrangeDark, 0.48f, 2.1f, 1.8f)) t.push_back(h);
     t.push_back(kMuzzle);
     // White chin shown only while the head is turned and lowered.
-    t.push_back({H,
-                 0.0f,
-                 kWhite,
-                 1.0f,
-                 97,
-                 Figure::ellipse,
-                 {0.0f, 27.0f},
-                 {26.0f, 12.0f},
-                 {},
-                 0.0f,
-                 0,
-                 true});
+    t.push_back({.space = H,
+                 .width = 0.0f,
+                 .rgb = kWhite,
+                 .opacity = 1.0f,
+                 .count = 97,
+                 .figure = Figure::Ellipse,
+                 .a = {0.0f, 27.0f},
+                 .b = {26.0f, 12.0f},
+                 .clipToBib = true});
     return t;
 }
 
@@ -395,7 +350,7 @@ SkinMark ToMark(const Template& t) {
 
 SkinMark TailRing(float x, std::uint32_t rgb) {
     SkinMark m;
-    m.space = RegionSpace::tail;
+    m.space = RegionSpace::Tail;
     m.isStroke = true;
     m.width = 3.5f;
     m.color = SkinColorFromRgb(rgb, 128);
@@ -405,11 +360,12 @@ SkinMark TailRing(float x, std::uint32_t rgb) {
 
 }  // namespace
 
-std::vector<SkinMark> BuiltinCoatMarks(int index) {
-    if (index != 2 && index != 3) return {};
-    const std::uint32_t ring = index == 2 ? 0x55595A : kOrangeDark;
+std::vector<SkinMark> BuiltinCoatMarks(BuiltinCoat coat) {
+    if (coat != BuiltinCoat::SilverTabby && coat != BuiltinCoat::OrangeWhite) return {};
+    const bool silver = coat == BuiltinCoat::SilverTabby;
+    const std::uint32_t ring = silver ? 0x55595A : kOrangeDark;
     std::vector<SkinMark> marks;
-    for (const Template& t : index == 2 ? SilverTabby() : OrangeWhite()) marks.push_back(ToMark(t));
+    for (const Template& t : silver ? SilverTabby() : OrangeWhite()) marks.push_back(ToMark(t));
     marks.push_back(TailRing(50.0f, ring));
     marks.push_back(TailRing(78.0f, ring));
     return marks;

@@ -2,8 +2,9 @@
 
 #include <vector>
 
+#include "render/builtin_coat.h"
 #include "skins/cat_skin.h"
 
-// The marks of built-in coat `index` (the tabby pattern, bib, muzzle and
-// patches of the light coats, and their tail rings); empty for the others.
-std::vector<SkinMark> BuiltinCoatMarks(int index);
+// The marks of a built-in coat (the tabby pattern, bib, muzzle and patches of
+// the light coats, and their tail rings); empty for the others.
+std::vector<SkinMark> BuiltinCoatMarks(BuiltinCoat coat);

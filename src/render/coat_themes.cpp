@@ -25,89 +25,89 @@ struct CoatRecipe {
 using P = CoatPalette;
 
 constexpr std::array<CoatRecipe, kBuiltinCoatCount> kCoatRecipes{{
-    {"经典小黑猫",
-     CatBuild::standard,
-     HeadSurface::dome,
-     1.0f,
-     {{{&P::body, 0x161618, 255},
-       {&P::legs, 0x161618, 255},
-       {&P::paws, 0x161618, 255},
-       {&P::earOuter, 0x161618, 255},
-       {&P::tail, 0x161618, 255},
-       {&P::whiskers, 0xE0E6EB, 174},
-       {&P::crease, 0xD1EBE3, 194}}},
-     7},
-    {"挖煤暹罗猫",
-     CatBuild::sleek,
-     HeadSurface::dome,
-     1.0f,
-     {{{&P::body, 0xF6EFE4, 255},
-       {&P::bodyShade, 0xEADBC8, 255},
-       {&P::legs, 0x35261F, 255},
-       {&P::paws, 0x35261F, 255},
-       {&P::earOuter, 0x35261F, 255},
-       {&P::earInner, 0x5D463A, 255},
-       {&P::nose, 0x241714, 242},
-       {&P::mouth, 0xC7A88F, 140},
-       {&P::tail, 0x35261F, 255},
-       {&P::whiskers, 0x7A6353, 158},
-       {&P::crease, 0x8D7867, 138},
-       {&P::outline, 0xAD9680, 107},
-       {&P::points, 0x35261F, 255},
-       {&P::pointsMid, 0x6A5041, 255}}},
-     14},
-    {"美短（银虎斑加白）",
-     CatBuild::standard,
-     HeadSurface::plane,
-     0.0f,
-     {{{&P::body, 0xC2C5C1, 255},
-       {&P::belly, 0xF2EEE4, 255},
-       {&P::legs, 0xF2EEE4, 255},
-       {&P::paws, 0xF2EEE4, 255},
-       {&P::earOuter, 0xC2C5C1, 255},
-       {&P::tail, 0xC2C5C1, 255},
-       {&P::stripes, 0x55595A, 255},
-       {&P::whiskers, 0x8D8170, 174},
-       {&P::crease, 0x8B8171, 153}}},
-     9},
-    {"橘白猫",
-     CatBuild::standard,
-     HeadSurface::dome,
-     0.0f,
-     {{{&P::body, 0xF2EEE4, 255},
-       {&P::belly, 0xF2EEE4, 255},
-       {&P::legs, 0xF2EEE4, 255},
-       {&P::paws, 0xF2EEE4, 255},
-       {&P::earOuter, 0xD8AA73, 255},
-       {&P::tail, 0xD8AA73, 255},
-       {&P::stripes, 0xA57543, 255},
-       {&P::whiskers, 0x8D8170, 174},
-       {&P::crease, 0x8B8171, 153}}},
-     9},
-    {"呆猫",
-     CatBuild::standard,
-     HeadSurface::dome,
-     1.0f,
-     {{{&P::body, 0x4E5792, 255},
-       {&P::legs, 0xE3C99F, 255},
-       {&P::paws, 0xFFF1CD, 255},
-       {&P::earOuter, 0x555F9B, 255},
-       {&P::tail, 0x283157, 255},
-       {&P::whiskers, 0x8D8170, 174},
-       {&P::crease, 0x7C86BC, 155}}},
-     7},
-    {"狸花猫",
-     CatBuild::standard,
-     HeadSurface::dome,
-     1.0f,
-     {{{&P::body, 0xCAB495, 255},
-       {&P::legs, 0xAE987B, 255},
-       {&P::paws, 0xEFE7D5, 255},
-       {&P::earOuter, 0x675642, 255},
-       {&P::tail, 0xA38F75, 255},
-       {&P::whiskers, 0x685541, 174},
-       {&P::crease, 0x685541, 255}}},
-     7},
+    {.name = "经典小黑猫",
+     .build = CatBuild::Standard,
+     .headSurface = HeadSurface::Dome,
+     .pawStagger = 1.0f,
+     .colours = {{{.slot = &P::body, .rgb = 0x161618, .alpha = 255},
+                  {.slot = &P::legs, .rgb = 0x161618, .alpha = 255},
+                  {.slot = &P::paws, .rgb = 0x161618, .alpha = 255},
+                  {.slot = &P::earOuter, .rgb = 0x161618, .alpha = 255},
+                  {.slot = &P::tail, .rgb = 0x161618, .alpha = 255},
+                  {.slot = &P::whiskers, .rgb = 0xE0E6EB, .alpha = 174},
+                  {.slot = &P::crease, .rgb = 0xD1EBE3, .alpha = 194}}},
+     .colourCount = 7},
+    {.name = "挖煤暹罗猫",
+     .build = CatBuild::Sleek,
+     .headSurface = HeadSurface::Dome,
+     .pawStagger = 1.0f,
+     .colours = {{{.slot = &P::body, .rgb = 0xF6EFE4, .alpha = 255},
+                  {.slot = &P::bodyShade, .rgb = 0xEADBC8, .alpha = 255},
+                  {.slot = &P::legs, .rgb = 0x35261F, .alpha = 255},
+                  {.slot = &P::paws, .rgb = 0x35261F, .alpha = 255},
+                  {.slot = &P::earOuter, .rgb = 0x35261F, .alpha = 255},
+                  {.slot = &P::earInner, .rgb = 0x5D463A, .alpha = 255},
+                  {.slot = &P::nose, .rgb = 0x241714, .alpha = 242},
+                  {.slot = &P::mouth, .rgb = 0xC7A88F, .alpha = 140},
+                  {.slot = &P::tail, .rgb = 0x35261F, .alpha = 255},
+                  {.slot = &P::whiskers, .rgb = 0x7A6353, .alpha = 158},
+                  {.slot = &P::crease, .rgb = 0x8D7867, .alpha = 138},
+                  {.slot = &P::outline, .rgb = 0xAD9680, .alpha = 107},
+                  {.slot = &P::points, .rgb = 0x35261F, .alpha = 255},
+                  {.slot = &P::pointsMid, .rgb = 0x6A5041, .alpha = 255}}},
+     .colourCount = 14},
+    {.name = "美短（银虎斑加白）",
+     .build = CatBuild::Standard,
+     .headSurface = HeadSurface::Plane,
+     .pawStagger = 0.0f,
+     .colours = {{{.slot = &P::body, .rgb = 0xC2C5C1, .alpha = 255},
+                  {.slot = &P::belly, .rgb = 0xF2EEE4, .alpha = 255},
+                  {.slot = &P::legs, .rgb = 0xF2EEE4, .alpha = 255},
+                  {.slot = &P::paws, .rgb = 0xF2EEE4, .alpha = 255},
+                  {.slot = &P::earOuter, .rgb = 0xC2C5C1, .alpha = 255},
+                  {.slot = &P::tail, .rgb = 0xC2C5C1, .alpha = 255},
+                  {.slot = &P::stripes, .rgb = 0x55595A, .alpha = 255},
+                  {.slot = &P::whiskers, .rgb = 0x8D8170, .alpha = 174},
+                  {.slot = &P::crease, .rgb = 0x8B8171, .alpha = 153}}},
+     .colourCount = 9},
+    {.name = "橘白猫",
+     .build = CatBuild::Standard,
+     .headSurface = HeadSurface::Dome,
+     .pawStagger = 0.0f,
+     .colours = {{{.slot = &P::body, .rgb = 0xF2EEE4, .alpha = 255},
+                  {.slot = &P::belly, .rgb = 0xF2EEE4, .alpha = 255},
+                  {.slot = &P::legs, .rgb = 0xF2EEE4, .alpha = 255},
+                  {.slot = &P::paws, .rgb = 0xF2EEE4, .alpha = 255},
+                  {.slot = &P::earOuter, .rgb = 0xD8AA73, .alpha = 255},
+                  {.slot = &P::tail, .rgb = 0xD8AA73, .alpha = 255},
+                  {.slot = &P::stripes, .rgb = 0xA57543, .alpha = 255},
+                  {.slot = &P::whiskers, .rgb = 0x8D8170, .alpha = 174},
+                  {.slot = &P::crease, .rgb = 0x8B8171, .alpha = 153}}},
+     .colourCount = 9},
+    {.name = "呆猫",
+     .build = CatBuild::Standard,
+     .headSurface = HeadSurface::Dome,
+     .pawStagger = 1.0f,
+     .colours = {{{.slot = &P::body, .rgb = 0x4E5792, .alpha = 255},
+                  {.slot = &P::legs, .rgb = 0xE3C99F, .alpha = 255},
+                  {.slot = &P::paws, .rgb = 0xFFF1CD, .alpha = 255},
+                  {.slot = &P::earOuter, .rgb = 0x555F9B, .alpha = 255},
+                  {.slot = &P::tail, .rgb = 0x283157, .alpha = 255},
+                  {.slot = &P::whiskers, .rgb = 0x8D8170, .alpha = 174},
+                  {.slot = &P::crease, .rgb = 0x7C86BC, .alpha = 155}}},
+     .colourCount = 7},
+    {.name = "狸花猫",
+     .build = CatBuild::Standard,
+     .headSurface = HeadSurface::Dome,
+     .pawStagger = 1.0f,
+     .colours = {{{.slot = &P::body, .rgb = 0xCAB495, .alpha = 255},
+                  {.slot = &P::legs, .rgb = 0xAE987B, .alpha = 255},
+                  {.slot = &P::paws, .rgb = 0xEFE7D5, .alpha = 255},
+                  {.slot = &P::earOuter, .rgb = 0x675642, .alpha = 255},
+                  {.slot = &P::tail, .rgb = 0xA38F75, .alpha = 255},
+                  {.slot = &P::whiskers, .rgb = 0x685541, .alpha = 174},
+                  {.slot = &P::crease, .rgb = 0x685541, .alpha = 255}}},
+     .colourCount = 7},
 }};
 
 CatSkin BuildCoat(std::size_t index) {
@@ -124,7 +124,7 @@ CatSkin BuildCoat(std::size_t index) {
         const SlotColour& c = recipe.colours[i];
         skin.palette.*(c.slot) = SkinColorFromRgb(c.rgb, c.alpha);
     }
-    skin.marks = BuiltinCoatMarks(static_cast<int>(index));
+    skin.marks = BuiltinCoatMarks(static_cast<BuiltinCoat>(index));
     return skin;
 }
 
@@ -146,16 +146,20 @@ const std::array<CatSkin, kBuiltinCoatCount>& BuiltinCoats() {
     return coats;
 }
 
-const CatSkin& BuiltinCoat(std::int32_t coatTheme) {
+const CatSkin& BuiltinCoatSkin(std::int32_t coatTheme) {
     const std::int32_t index =
         std::clamp<std::int32_t>(coatTheme, 0, static_cast<std::int32_t>(kBuiltinCoatCount) - 1);
     return BuiltinCoats()[static_cast<std::size_t>(index)];
 }
 
+const CatSkin& BuiltinCoatSkin(BuiltinCoat coat) {
+    return BuiltinCoatSkin(static_cast<std::int32_t>(coat));
+}
+
 const CatSkin& WornCatSkin(const Settings& settings, const CatSkin* imported) {
     if (!settings.CustomSkin.empty() && imported != nullptr && imported->id == settings.CustomSkin)
         return *imported;
-    return BuiltinCoat(settings.CoatTheme);
+    return BuiltinCoatSkin(settings.CoatTheme);
 }
 
 Argb EyeThemeColor(std::int32_t theme, std::uint8_t alpha) {
@@ -168,7 +172,8 @@ Argb IrisColor(const CatSkin& skin, std::int32_t eyeTheme) {
     return EyeThemeColor(eyeTheme, 255);
 }
 
-bool IsBuiltinCoat(const CatSkin& skin, int index) {
+bool IsBuiltinCoat(const CatSkin& skin, BuiltinCoat coat) {
+    const int index = static_cast<int>(coat);
     if (!skin.isBuiltin || index < 0 || index > 9) return false;
     const char expected[] = {
         'b', 'u', 'i', 'l', 't', 'i', 'n', ':', static_cast<char>('0' + index)};
@@ -176,7 +181,7 @@ bool IsBuiltinCoat(const CatSkin& skin, int index) {
 }
 
 bool IsPlainDarkCoat(const CatSkin& skin) {
-    if (IsBuiltinCoat(skin, 0)) return true;
+    if (IsBuiltinCoat(skin, BuiltinCoat::ClassicBlack)) return true;
     const CoatPalette& p = skin.palette;
     return !p.points.set && !p.outline.set && !skin.idleLegs && skin.marks.empty() &&
            skin.regions.empty() && Luma709(p.body) < 0.12;

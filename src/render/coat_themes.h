@@ -6,16 +6,17 @@
 #include <string_view>
 
 #include "draw/color.h"
+#include "render/builtin_coat.h"
 #include "settings/settings.h"
 #include "skins/cat_skin.h"
 
-inline constexpr std::size_t kBuiltinCoatCount = 6;
 inline constexpr std::size_t kEyeThemeCount = 7;
 
 // The six built-in coats, built on first use and kept for the whole run.
 const std::array<CatSkin, kBuiltinCoatCount>& BuiltinCoats();
-// The built-in coat at index coatTheme, clamped to 0..5.
-const CatSkin& BuiltinCoat(std::int32_t coatTheme);
+// The built-in coat of a CoatTheme number, clamped to 0..5.
+const CatSkin& BuiltinCoatSkin(std::int32_t coatTheme);
+const CatSkin& BuiltinCoatSkin(BuiltinCoat coat);
 
 // The worn cat skin: the imported skin named by CustomSkin when the caller
 // found it in the library (`imported`, may be null), else the built-in coat.
@@ -35,9 +36,9 @@ Argb EyeThemeColor(std::int32_t theme, std::uint8_t alpha = 255);
 // Iris colour of a skin: its own iris slot when set, else the eye theme's.
 Argb IrisColor(const CatSkin& skin, std::int32_t eyeTheme);
 
-// True for a built-in record whose id is exactly "builtin:N". Imported skins
-// never pass, whatever their id text.
-bool IsBuiltinCoat(const CatSkin& skin, int index);
+// True for a built-in record whose id is exactly "builtin:N" of that coat.
+// Imported skins never pass, whatever their id text.
+bool IsBuiltinCoat(const CatSkin& skin, BuiltinCoat coat);
 
 // The dark coats whose arms, carried pose and alternative parts get a
 // lighter rim.

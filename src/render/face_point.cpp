@@ -11,6 +11,6 @@ Vec2 FacePoint(Vec2 p, bool flat, const CatSkin& skin, Vec2 headCentre, const Pe
     pose.pitch = pet.gazeY.value;
     pose.roll = pet.headRoll.value;
     pose.scale = skin.shape.headScale;
-    pose.planeSurface = skin.headSurface == HeadSurface::plane;
+    pose.planeSurface = skin.headSurface == HeadSurface::Plane;
     return FacePointOnPose(p, flat, pose, smoothDepth);
 }

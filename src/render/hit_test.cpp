@@ -20,45 +20,45 @@ bool InEllipse(Vec2 p, Vec2 centre, float rx, float ry) {
 
 PetHit HitTestDouni(Vec2 p, const PetState& pet) {
     if (Clamp01(pet.held.value) > 0.25f) {
-        return InEllipse(p, {178.0f, 165.0f}, 118.0f, 96.0f) ? PetHit::body : PetHit::nothing;
+        return InEllipse(p, {178.0f, 165.0f}, 118.0f, 96.0f) ? PetHit::Body : PetHit::Nothing;
     }
     const float g = Clamp01(pet.douniContent.value);
     const float s = Smooth(g);
     if (InEllipse(p, {248.0f - 86.0f * s, 124.0f + 64.0f * s}, 76.0f + 16.0f * s, 56.0f))
-        return PetHit::head;
+        return PetHit::Head;
     if ((g > 0.03f || pet.purr > 0.05f) && g < 0.9f &&
         InEllipse(p, {248.0f, 124.0f}, 76.0f, 56.0f)) {
-        return PetHit::head;
+        return PetHit::Head;
     }
     if (s > 0.55f)
-        return InEllipse(p, {196.0f, 196.0f}, 118.0f, 68.0f) ? PetHit::body : PetHit::nothing;
+        return InEllipse(p, {196.0f, 196.0f}, 118.0f, 68.0f) ? PetHit::Body : PetHit::Nothing;
     const bool inBox = p.x >= 24.0f && p.x <= 336.0f && p.y >= 120.0f && p.y <= 278.0f;
-    return inBox ? PetHit::body : PetHit::nothing;
+    return inBox ? PetHit::Body : PetHit::Nothing;
 }
 
 }  // namespace
 
 PetHit HitTestPet(Vec2 p, const PetState& pet, const CatSkin& skin) {
-    if (skin.renderStyle == 1) return HitTestDouni(p, pet);
+    if (skin.renderStyle == RenderStyle::Douni) return HitTestDouni(p, pet);
 
     const SceneFrame frame = ComputeSceneFrame(pet, skin);
     // The cat group is drawn under the dizzy sway; test its parts in their
     // own frame.
     const Vec2 q = UnswayPoint(frame, p);
 
-    const bool dazed = IsBuiltinCoat(skin, 4);
+    const bool dazed = IsBuiltinCoat(skin, BuiltinCoat::Dazed);
     const float scale = skin.shape.headScale;
     const float ry = (dazed ? 40.0f : 38.0f) * scale;
     const float rx = (dazed ? 47.0f : 44.0f) * scale * skin.shape.cheekFullness;
     const Vec2 head{frame.head.x, frame.head.y + (dazed ? 3.0f : 0.0f)};
-    if (InEllipse(q, head, rx, ry)) return PetHit::head;
+    if (InEllipse(q, head, rx, ry)) return PetHit::Head;
 
     // The trunk ellipse follows the body anchor (196 when seated upright).
     if (InEllipse(q, {frame.bodyX, frame.bodyY - 30.0f}, 58.0f * skin.shape.bodyWidth, 56.0f))
-        return PetHit::body;
+        return PetHit::Body;
 
-    if (p.x >= 58.0f && p.x <= 294.0f && p.y >= 232.0f && p.y <= 296.0f) return PetHit::body;
-    return PetHit::nothing;
+    if (p.x >= 58.0f && p.x <= 294.0f && p.y >= 232.0f && p.y <= 296.0f) return PetHit::Body;
+    return PetHit::Nothing;
 }
 
 Vec2 ScreenToStage(std::int32_t cursorX, std::int32_t cursorY, const ScreenRect& window,

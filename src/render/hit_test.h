@@ -9,7 +9,7 @@ struct PetState;
 struct Settings;
 
 // What lies under a Stage point.
-enum class PetHit : std::int32_t { nothing = 0, head = 1, body = 2 };
+enum class PetHit : std::int32_t { Nothing = 0, Head = 1, Body = 2 };
 
 // 0 nothing (clicks pass through), 1 the head (petting), 2 the rest of the
 // cat or its desk. The head is where the renderer draws it this frame,

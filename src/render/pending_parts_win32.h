@@ -1,8 +1,11 @@
 #pragma once
 
-// Parts of the scene that DrawScene calls in their places but that are not
-// drawn yet: each entry point below draws nothing until its drawer is
-// written. Keeping the calls in place fixes the layer order now.
+// Parts of the cat and its effects that DrawScene calls in their places but
+// that are not drawn yet: each entry point below draws nothing until its
+// drawer is written. Keeping the calls in place fixes the layer order now.
+// The desk's are in desk/desk_pending_win32.h. An `outline` argument is the
+// scene's WhiteOutline: limbs, resting paws, the carried pose and the douni
+// parts draw their own white rim.
 
 #include <cstdint>
 
@@ -12,30 +15,17 @@
 struct KeyboardSkin;
 struct PetState;
 
-// Desk.
-void DrawTabletPending(Canvas& canvas, const PetState& pet, std::int32_t keyboardTheme,
-                       std::int32_t eyeTheme);
-void DrawLooseStylusPending(Canvas& canvas, const PetState& pet, std::int32_t keyboardTheme,
-                            std::int32_t eyeTheme);
-void DrawMousePending(Canvas& canvas, const PetState& pet, const KeyboardSkin& keyboardSkin);
-void DrawKeyboardPending(Canvas& canvas, const PetState& pet, const KeyboardSkin& keyboardSkin,
-                         std::int32_t eyeTheme, bool showLegends, bool marquee);
-void DrawHeldStylusPending(Canvas& canvas, float size, std::int32_t keyboardTheme,
-                           std::int32_t eyeTheme, float lift);
-void DrawBadgesPending(Canvas& canvas, const PetState& pet);
-void DrawResizeFramePending(Canvas& canvas, float scale, float rotationDegrees, bool flip);
-
 // Cat parts.
 void DrawTailPending(Canvas& canvas, float bodyX, float bodyY, const PetState& pet,
                      const CatSkin& skin, bool outlinePass);
 void DrawHindLegPending(Canvas& canvas, Vec2 hip, Vec2 control, Vec2 foot, float opacity,
-                        const CatSkin& skin);
+                        const CatSkin& skin, bool outline);
 void DrawFacePending(Canvas& canvas, Vec2 headCentre, const PetState& pet, std::int32_t eyeTheme,
                      const CatSkin& skin, float squeeze, float stare);
 void DrawDecorationsPending(Canvas& canvas, Vec2 headCentre, float bodyX, float bodyY,
                             const PetState& pet, const CatSkin& skin);
 void DrawFrontPawsPending(Canvas& canvas, float bodyX, float bodyY, float breath,
-                          const PetState& pet, const CatSkin& skin);
+                          const PetState& pet, const CatSkin& skin, bool outline);
 // Painted regions and marks of one space, drawn inside the caller's clip.
 void DrawSkinRegionsPending(Canvas& canvas, RegionSpace space, const PetState& pet,
                             const CatSkin& skin);
@@ -49,6 +39,7 @@ void DrawDazedFacePending(Canvas& canvas, const PetState& pet, std::int32_t eyeT
 void DrawDizzyStarsPending(Canvas& canvas, Vec2 centre, float dizzy, float starPhase);
 void DrawParticlesPending(Canvas& canvas, const PetState& pet, std::int32_t eyeTheme);
 void DrawCarriedCatPending(Canvas& canvas, const PetState& pet, const CatSkin& skin,
-                           std::int32_t eyeTheme, float carry);
+                           std::int32_t eyeTheme, float carry, bool outline);
 void DrawDouniScenePending(Canvas& canvas, const PetState& pet, const CatSkin& skin,
-                           const KeyboardSkin& keyboardSkin, std::int32_t eyeTheme, bool marquee);
+                           const KeyboardSkin& keyboardSkin, std::int32_t eyeTheme, bool marquee,
+                           bool outline);

@@ -27,12 +27,12 @@ PointerOutcome StepPointer(const PointerFrame& frame, const Settings& settings, 
     const Vec2 point = ScreenToStage(cursor.x, cursor.y, frame.window, settings);
     const PetHit hit = HitTestPet(point, pet, skin);
     TouchTail(pet, point, skin);
-    if (hit == PetHit::head) {
+    if (hit == PetHit::Head) {
         StrokeHead(pet, point, hover, settings, frame.douniRender, frame.now);
     } else {
         hover.hovering = false;
     }
     const bool passThrough =
-        hit == PetHit::nothing || (settings.FullClickThrough && !frame.altHeld);
+        hit == PetHit::Nothing || (settings.FullClickThrough && !frame.altHeld);
     return PointerOutcome{true, passThrough};
 }

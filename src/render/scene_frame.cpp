@@ -20,10 +20,10 @@ SceneFrame ComputeSceneFrame(const PetState& pet, const CatSkin& skin) {
     f.swayShift = {56.0f * f.fall, 20.0f * f.fall};
     f.bodyX = 184.0f + pet.bodyShiftX.value;
     f.bodyY = 226.0f - 22.0f * f.carry + 10.0f * f.droop;
-    const float b0 = BuildGeometryFor(skin.shape.build)[0];
+    const float headOffsetY = BuildGeometryFor(skin.shape.build).headOffsetY;
     f.head.x = f.bodyX + 36.0f * pet.bodyLean.value + 7.5f * pet.gazeX.value - 4.0f * f.droop;
-    f.head.y = b0 + 126.0f + pet.headDrop.value + 4.8f * pet.gazeY.value + 1.1f * f.breath -
-               22.0f * f.carry + 60.0f * f.droop;
+    f.head.y = headOffsetY + 126.0f + pet.headDrop.value + 4.8f * pet.gazeY.value +
+               1.1f * f.breath - 22.0f * f.carry + 60.0f * f.droop;
     f.hip = {f.bodyX + 26.0f * skin.shape.bodyWidth, f.bodyY + 2.0f};
     return f;
 }

@@ -3,9 +3,11 @@
 #include <cmath>
 
 #include "base/small_math.h"
+#include "desk/desk_pending_win32.h"
 #include "draw/group_opacity_win32.h"
 #include "pet/pet_state.h"
 #include "render/body_win32.h"
+#include "render/ears_win32.h"
 #include "render/coat_themes.h"
 #include "render/dazed_coat_win32.h"
 #include "render/pending_parts_win32.h"
@@ -15,8 +17,6 @@
 #include "skins/keyboard_skin.h"
 
 namespace {
-
-thread_local bool tOutline = false;
 
 bool StylusInPaw(const PetState& pet, const SceneFrame& f) {
     return pet.rightPawOnMouse && f.carry <= 0.25f && f.dizzy <= 0.35f && f.sleepRaw <= 0.45f;
@@ -43,9 +43,10 @@ void DrawSeatedCat(Canvas& canvas, const PetState& pet, const Settings& settings
         Rotate(canvas, f.swayAngle * kDegreesPerRadian);
         Translate(canvas, -f.bodyX, -f.bodyY);
     }
-    if (IsBuiltinCoat(skin, 4)) DrawKnifeProp(canvas, f.bodyX, f.bodyY, pet);
+    if (IsBuiltinCoat(skin, BuiltinCoat::Dazed)) DrawKnifeProp(canvas, f.bodyX, f.bodyY, pet);
     const bool tailFront = pet.tailOnKey.value >= 0.5f || f.droop >= 0.45f;
-    if (tOutline) {
+    const bool outline = settings.WhiteOutline;
+    if (outline) {
         DrawTailPending(canvas, f.bodyX, f.bodyY, pet, skin, true);
         DrawEars(canvas, f.head, pet, skin, true);
         DrawBody(canvas, f.bodyX, f.bodyY, f.head, f.breath, pet, skin, true);
@@ -56,12 +57,12 @@ void DrawSeatedCat(Canvas& canvas, const PetState& pet, const Settings& settings
     if (pet.footOut.value > 0.03f) {
         const Vec2 foot{pet.footX.value, pet.footY.value};
         const Vec2 control{(foot.x + f.hip.x) / 2.0f + 10.0f, (foot.y + f.hip.y) / 2.0f - 8.0f};
-        DrawHindLegPending(canvas, f.hip, control, foot, 0.85f * pet.footOut.value, skin);
+        DrawHindLegPending(canvas, f.hip, control, foot, 0.85f * pet.footOut.value, skin, outline);
     }
     DrawFacePending(canvas, f.head, pet, settings.EyeTheme, skin, 0.0f, 0.0f);
     if (!skin.decorations.empty())
         DrawDecorationsPending(canvas, f.head, f.bodyX, f.bodyY, pet, skin);
-    DrawFrontPawsPending(canvas, f.bodyX, f.bodyY, f.breath, pet, skin);
+    DrawFrontPawsPending(canvas, f.bodyX, f.bodyY, f.breath, pet, skin, outline);
     if (pet.tabletActive && stylusHeld) {
         const SavedState stylusSave(canvas);
         const float lift = Clamp01(pet.penDown.value);
@@ -88,13 +89,8 @@ void DrawSeatedBranch(Canvas& canvas, const PetState& pet, const Settings& setti
 
 }  // namespace
 
-bool OutlineFlag() {
-    return tOutline;
-}
-
 void DrawScene(Canvas& canvas, const PetState& pet, const Settings& settings,
                const CatSkin& catSkin, const KeyboardSkin& keyboardSkin) {
-    tOutline = settings.WhiteOutline;
     ApplyPetRenderingHints(canvas);
     {
         const SavedState outer(canvas);
@@ -111,9 +107,9 @@ void DrawScene(Canvas& canvas, const PetState& pet, const Settings& settings,
             Scale(canvas, -1.0f, 1.0f);
         }
         const SceneFrame frame = ComputeSceneFrame(pet, catSkin);
-        if (catSkin.renderStyle == 1) {
+        if (catSkin.renderStyle == RenderStyle::Douni) {
             DrawDouniScenePending(canvas, pet, catSkin, keyboardSkin, settings.EyeTheme,
-                                  settings.KeyboardMarquee);
+                                  settings.KeyboardMarquee, settings.WhiteOutline);
             if (!pet.badges.empty()) DrawBadgesPending(canvas, pet);
         } else if (frame.carry > 0.005f) {
             const float deskAlpha = Clamp01(1.0f - 2.6f * frame.carry);
@@ -122,7 +118,8 @@ void DrawScene(Canvas& canvas, const PetState& pet, const Settings& settings,
                     canvas, 0.0f, 0.0f, kStageWidth, kStageHeight, deskAlpha,
                     [&](Canvas& target) { DrawDesk(target, pet, settings, keyboardSkin, false); });
             }
-            DrawCarriedCatPending(canvas, pet, catSkin, settings.EyeTheme, frame.carry);
+            DrawCarriedCatPending(canvas, pet, catSkin, settings.EyeTheme, frame.carry,
+                                  settings.WhiteOutline);
             if (!pet.badges.empty()) DrawBadgesPending(canvas, pet);
         } else {
             DrawSeatedBranch(canvas, pet, settings, catSkin, keyboardSkin, frame);

@@ -3,6 +3,13 @@
 #include <cstdint>
 #include <string>
 
+// How the window is shown to screen capture programs.
+enum class CaptureMode : std::int32_t {
+    Off = 0,                // the ordinary overlay
+    TransparentWindow = 1,  // a window capture programs list
+    GreenScreen = 2,        // opaque green around the pet
+};
+
 // A stored position of -99999 on either axis means "no saved position".
 inline constexpr std::int32_t kUnsetPosition = -99999;
 
@@ -15,7 +22,7 @@ struct Settings {
     bool FootEasterEgg = true;
     bool TailEasterEgg = true;
     bool KeyboardMarquee = true;
-    std::int32_t OBSCaptureMode = 0;  // 0 overlay, 1 capturable window, 2 green screen
+    CaptureMode OBSCaptureMode = CaptureMode::Off;
     bool OBSHideDesktop = false;
     bool AutoHideFullscreen = false;
     std::int32_t TabletMode = 0;  // 0 detect, 1 tablet, 2 mouse

@@ -57,6 +57,10 @@ void LoadOne(Settings& settings, const StoredSetting& field,
         case StoredForm::Identifier:
             settings.*field.text = StoredIdentifier(raw);
             break;
+        case StoredForm::Capture:
+            settings.*field.capture =
+                static_cast<CaptureMode>(std::clamp(AsSigned(dword.value_or(0)), 0, field.maximum));
+            break;
     }
 }
 
@@ -72,6 +76,8 @@ RegistryValue SaveOne(const Settings& settings, const StoredSetting& field) {
             return DwordValue(ScalePctFor(settings.*field.real));
         case StoredForm::Identifier:
             return StringValue(settings.*field.text);
+        case StoredForm::Capture:
+            return DwordValue(static_cast<std::uint32_t>(settings.*field.capture));
     }
     return {};
 }

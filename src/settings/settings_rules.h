@@ -31,7 +31,7 @@ struct RegistryValue {
 // Looks up one value by name; empty when it does not exist or could not be read.
 using RegistryReader = std::function<std::optional<RegistryValue>(std::string_view name)>;
 
-// One value to write, in the order Save writes them.
+// One value to write, in the order SaveSettings writes them.
 struct RegistryWrite {
     std::string_view name;
     RegistryValue value;
@@ -44,6 +44,7 @@ enum class StoredForm {
     Tenths,      // RotationDegrees as tenths of a degree
     Percent,     // Scale as percent, read unsigned
     Identifier,  // skin identifier as a string
+    Capture,     // CaptureMode as its DWORD number, clamped like Number
 };
 
 struct StoredSetting {
@@ -54,6 +55,7 @@ struct StoredSetting {
     std::int32_t maximum = 0;
     float Settings::*real = nullptr;
     std::string Settings::*text = nullptr;
+    CaptureMode Settings::*capture = nullptr;
 };
 
 namespace stored_setting {
@@ -70,6 +72,13 @@ constexpr StoredSetting Real(std::string_view name, StoredForm form, float Setti
 constexpr StoredSetting Text(std::string_view name, std::string Settings::*field) {
     return {.name = name, .form = StoredForm::Identifier, .text = field};
 }
+constexpr StoredSetting Capture(std::string_view name, CaptureMode Settings::*field,
+                                CaptureMode last) {
+    return {.name = name,
+            .form = StoredForm::Capture,
+            .maximum = static_cast<std::int32_t>(last),
+            .capture = field};
+}
 }  // namespace stored_setting
 
 // Every stored field in record order, which is also the order of writing.
@@ -81,7 +90,7 @@ inline constexpr std::array<StoredSetting, 25> kStoredSettings = {
     stored_setting::Flag("FootEasterEgg", &Settings::FootEasterEgg),
     stored_setting::Flag("TailEasterEgg", &Settings::TailEasterEgg),
     stored_setting::Flag("KeyboardMarquee", &Settings::KeyboardMarquee),
-    stored_setting::Number("OBSCaptureMode", &Settings::OBSCaptureMode, 2),
+    stored_setting::Capture("OBSCaptureMode", &Settings::OBSCaptureMode, CaptureMode::GreenScreen),
     stored_setting::Flag("OBSHideDesktop", &Settings::OBSHideDesktop),
     stored_setting::Flag("AutoHideFullscreen", &Settings::AutoHideFullscreen),
     stored_setting::Number("TabletMode", &Settings::TabletMode, 2),
@@ -122,7 +131,7 @@ std::string StoredIdentifier(const std::optional<RegistryValue>& value);
 // whose values are missing keep their defaults.
 void ApplyStoredSettings(Settings& settings, const RegistryReader& read);
 
-// Everything Save writes, in order.
+// Everything SaveSettings writes, in order.
 std::vector<RegistryWrite> SettingsWrites(const Settings& settings);
 
 // Sets the field stored under `name` from text as if the registry held it: a whole number for

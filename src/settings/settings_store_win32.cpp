@@ -37,7 +37,7 @@ std::optional<RegistryValue> ReadValue(HKEY key, std::string_view name) {
 
 }  // namespace
 
-void Load(Settings& settings) {
+void LoadSettings(Settings& settings) {
     RegistryKey key;
     if (RegOpenKeyExW(HKEY_CURRENT_USER, kSettingsKeyPath, 0, KEY_QUERY_VALUE, key.Out()) !=
         ERROR_SUCCESS)
@@ -46,7 +46,7 @@ void Load(Settings& settings) {
                         [&key](std::string_view name) { return ReadValue(key.Get(), name); });
 }
 
-long Save(const Settings& settings) {
+long SaveSettings(const Settings& settings) {
     RegistryKey key;
     const LSTATUS opened = RegCreateKeyExW(HKEY_CURRENT_USER, kSettingsKeyPath, 0, nullptr, 0,
                                            KEY_SET_VALUE, nullptr, key.Out(), nullptr);

@@ -7,8 +7,8 @@ inline constexpr const wchar_t* kSettingsKeyPath = L"Software\\Mewlark";
 
 // Fills the record from the registry; missing or unreadable values leave
 // their fields at the defaults, and a missing key leaves the record as is.
-void Load(Settings& settings);
+void LoadSettings(Settings& settings);
 
 // Writes the whole record. Returns the registry error of opening the key, or
 // the result of closing it; single failed writes are not reported.
-long Save(const Settings& settings);
+long SaveSettings(const Settings& settings);

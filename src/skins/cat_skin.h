@@ -64,10 +64,10 @@ inline constexpr std::array<CoatPaletteSlot, kCoatPaletteSlotCount> kCoatPalette
 }};
 // clang-format on
 
-enum class CatBuild : std::int32_t { standard = 0, sleek = 1 };
+enum class CatBuild : std::int32_t { Standard = 0, Sleek = 1 };
 
 struct CatShape {
-    CatBuild build = CatBuild::standard;
+    CatBuild build = CatBuild::Standard;
     float bodyWidth = 1.0f;      // 0.85..1.35
     float headScale = 1.0f;      // 0.9..1.15
     float earSize = 1.0f;        // 0.8..1.25
@@ -81,17 +81,23 @@ struct CatShape {
 // The part of the cat a region or mark is painted on, which is also the
 // coordinate space of its points.
 enum class RegionSpace : std::int32_t {
-    head = 0,
-    skull = 1,
-    body = 2,
-    tail = 3,
-    leftEar = 4,
-    rightEar = 5
+    Head = 0,
+    Skull = 1,
+    Body = 2,
+    Tail = 3,
+    LeftEar = 4,
+    RightEar = 5
 };
 
-enum class StickerAnchor : std::int32_t { headTop = 0, face = 1, neck = 2, tailTip = 3 };
+enum class StickerAnchor : std::int32_t { HeadTop = 0, Face = 1, Neck = 2, TailTip = 3 };
 
-enum class HeadSurface : std::int32_t { dome = 0, plane = 1 };
+enum class HeadSurface : std::int32_t { Dome = 0, Plane = 1 };
+
+// How the whole scene is drawn; "douni" is the alternative drawing.
+enum class RenderStyle : std::int32_t { Default = 0, Douni = 1 };
+
+// How the cat types; "douni" is the alternative typing motion.
+enum class TypingStyle : std::int32_t { Default = 0, Douni = 1 };
 
 struct SkinPoint {
     float x = 0.0f;
@@ -110,7 +116,7 @@ struct SkinAnchor {
 };
 
 struct SkinRegion {
-    RegionSpace space = RegionSpace::head;
+    RegionSpace space = RegionSpace::Head;
     SkinColor fill;  // a already multiplied by the region's alpha
     std::vector<SkinAnchor> anchors;
     // The closed outline flattened once at reading: 16 points per anchor,
@@ -119,7 +125,7 @@ struct SkinRegion {
 };
 
 struct SkinMark {
-    RegionSpace space = RegionSpace::head;
+    RegionSpace space = RegionSpace::Head;
     bool isStroke = false;
     float width = 0.0f;  // 0.2..24 for strokes, 0 for polygons
     SkinColor color;     // a already multiplied by the mark's alpha
@@ -135,7 +141,7 @@ struct SkinDecoration {
     std::vector<std::uint8_t> png;  // at most 1 MB
     std::int32_t pixelWidth = 0;    // from the PNG header, 1..1024
     std::int32_t pixelHeight = 0;
-    StickerAnchor anchor = StickerAnchor::headTop;
+    StickerAnchor anchor = StickerAnchor::HeadTop;
     float offsetX = 0.0f;  // -120..120
     float offsetY = 0.0f;
     float scale = 1.0f;     // 0.05..4
@@ -154,9 +160,9 @@ struct CatSkin {
     std::vector<SkinRegion> regions;  // at most 64
     std::vector<SkinMark> marks;      // at most 256
     CatShape shape;
-    HeadSurface headSurface = HeadSurface::dome;
-    std::int32_t renderStyle = 0;             // 1: the alternative drawing of the scene
-    std::int32_t typingStyle = 0;             // 1: the alternative typing motion
+    HeadSurface headSurface = HeadSurface::Dome;
+    RenderStyle renderStyle = RenderStyle::Default;
+    TypingStyle typingStyle = TypingStyle::Default;
     bool idleLegs = true;                     // "legs" true, "chest" false
     std::vector<SkinDecoration> decorations;  // at most 8
     std::vector<std::uint8_t> previewPng;     // at most 512 KB, or empty

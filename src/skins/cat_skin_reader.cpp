@@ -57,29 +57,29 @@ struct NamedValue {
 };
 
 constexpr std::array<NamedValue<RegionSpace>, 6> kRegionSpaces{{
-    {"head", RegionSpace::head},
-    {"skull", RegionSpace::skull},
-    {"body", RegionSpace::body},
-    {"tail", RegionSpace::tail},
-    {"leftEar", RegionSpace::leftEar},
-    {"rightEar", RegionSpace::rightEar},
+    {"head", RegionSpace::Head},
+    {"skull", RegionSpace::Skull},
+    {"body", RegionSpace::Body},
+    {"tail", RegionSpace::Tail},
+    {"leftEar", RegionSpace::LeftEar},
+    {"rightEar", RegionSpace::RightEar},
 }};
 
 constexpr std::array<NamedValue<StickerAnchor>, 4> kStickerAnchors{{
-    {"headTop", StickerAnchor::headTop},
-    {"face", StickerAnchor::face},
-    {"neck", StickerAnchor::neck},
-    {"tailTip", StickerAnchor::tailTip},
+    {"headTop", StickerAnchor::HeadTop},
+    {"face", StickerAnchor::Face},
+    {"neck", StickerAnchor::Neck},
+    {"tailTip", StickerAnchor::TailTip},
 }};
 
 constexpr std::array<NamedValue<CatBuild>, 2> kBuilds{{
-    {"standard", CatBuild::standard},
-    {"sleek", CatBuild::sleek},
+    {"standard", CatBuild::Standard},
+    {"sleek", CatBuild::Sleek},
 }};
 
 constexpr std::array<NamedValue<HeadSurface>, 2> kHeadSurfaces{{
-    {"dome", HeadSurface::dome},
-    {"plane", HeadSurface::plane},
+    {"dome", HeadSurface::Dome},
+    {"plane", HeadSurface::Plane},
 }};
 
 constexpr std::array<NamedValue<bool>, 2> kIdleLegs{{
@@ -510,8 +510,8 @@ bool ReadCatSkin(std::string_view bytes, CatSkin& skin, std::string& error) {
         if (value == nullptr) return Fail(error, "idleLegs 必须是 \"legs\" 或 \"chest\"");
         skin.idleLegs = *value;
     }
-    skin.renderStyle = ReadStyleFlag(root, "renderStyle") ? 1 : 0;
-    skin.typingStyle = ReadStyleFlag(root, "typingStyle") ? 1 : 0;
+    if (ReadStyleFlag(root, "renderStyle")) skin.renderStyle = RenderStyle::Douni;
+    if (ReadStyleFlag(root, "typingStyle")) skin.typingStyle = TypingStyle::Douni;
 
     if (!ReadRegions(root, skin.regions, error)) return false;
     if (!ReadMarks(root, skin.palette, skin.marks, error)) return false;

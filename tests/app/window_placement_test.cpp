@@ -37,7 +37,7 @@ Settings Scaled(Settings s, float scale) {
     return s;
 }
 
-Settings Capture(Settings s, std::int32_t mode, bool hide) {
+Settings Capture(Settings s, CaptureMode mode, bool hide) {
     s.OBSCaptureMode = mode;
     s.OBSHideDesktop = hide;
     return s;
@@ -161,28 +161,28 @@ INSTANTIATE_TEST_SUITE_P(
                       kSingle,
                       {1920 - 720 - 24, 1040 - 640 - 12, {720, 640}, WindowZOrder::Topmost, true}},
         PlacementCase{"capture hidden keeps the capture spot",
-                      Capture(At(100, 200), 1, true),
+                      Capture(At(100, 200), CaptureMode::TransparentWindow, true),
                       false,
                       true,
                       std::nullopt,
                       kUneven,
                       {3320, 40, kUnit, WindowZOrder::Unchanged, false}},
         PlacementCase{"capture hidden, rescaled",
-                      Scaled(Capture(At(100, 200), 2, true), 2.0f),
+                      Scaled(Capture(At(100, 200), CaptureMode::GreenScreen, true), 2.0f),
                       true,
                       true,
                       ScreenRect{3320, 40, 3680, 360},
                       kLeftSecond,
                       {2040, 40, {720, 640}, WindowZOrder::Unchanged, false}},
         PlacementCase{"hide desktop without capture mode",
-                      Capture(At(100, 200), 0, true),
+                      Capture(At(100, 200), CaptureMode::Off, true),
                       false,
                       true,
                       std::nullopt,
                       kSingle,
                       {100, 200, kUnit, WindowZOrder::Topmost, true}},
         PlacementCase{"capture mode shown on the desktop",
-                      Capture(At(100, 200), 1, false),
+                      Capture(At(100, 200), CaptureMode::TransparentWindow, false),
                       false,
                       true,
                       std::nullopt,

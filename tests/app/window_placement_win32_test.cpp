@@ -55,7 +55,7 @@ protected:
 
     static Settings Stored() {
         Settings s;
-        Load(s);
+        LoadSettings(s);
         return s;
     }
 
@@ -114,7 +114,7 @@ TEST_F(PlaceWindowTest, RescaleKeepsTheBottomCentre) {
 
 TEST_F(PlaceWindowTest, HiddenForCaptureOnlyResizesAndNeverSaves) {
     Settings settings;
-    settings.OBSCaptureMode = 1;
+    settings.OBSCaptureMode = CaptureMode::TransparentWindow;
     settings.OBSHideDesktop = true;
     settings.PosX = workArea.left + 50;
     settings.PosY = workArea.top + 60;

@@ -28,7 +28,7 @@ TEST(MoodsTest, IdleYawnsOnceThenDrowsesIntoSleep) {
         }
         wasYawning = s.pet.yawning;
         if (drowsyFrom == 0.0 && s.pet.drowsiness > 0.0f) drowsyFrom = s.system.now - lastInput;
-        for (const Particle& p : s.pet.particles) sawZ = sawZ || p.kind == ParticleKind::sleepZ;
+        for (const Particle& p : s.pet.particles) sawZ = sawZ || p.kind == ParticleKind::SleepZ;
     }
     EXPECT_EQ(yawns, 1);
     EXPECT_NEAR(firstYawnAt, 42.0, 0.05);

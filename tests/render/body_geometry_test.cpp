@@ -21,7 +21,7 @@ void ExpectPoint(Vec2 actual, float x, float y, float eps = kEps) {
 
 TEST(SilhouetteTest, RestingOutlineOfTheStandardBuild) {
     PetState pet;
-    const CatSkin& skin = BuiltinCoat(0);
+    const CatSkin& skin = BuiltinCoatSkin(BuiltinCoat::ClassicBlack);
     const BodyFrame frame = MakeBodyFrame(kBody, kHead, pet, skin);
     const Silhouette s = ComputeSilhouette(frame, 0.0f, pet, skin);
     ExpectPoint(s.start, 184.0f, 96.0f);                  // crown
@@ -36,7 +36,7 @@ TEST(SilhouetteTest, RestingOutlineOfTheStandardBuild) {
 
 TEST(SilhouetteTest, BodyWidthWidensOnlyTheTrunk) {
     PetState pet;
-    CatSkin skin = BuiltinCoat(0);
+    CatSkin skin = BuiltinCoatSkin(BuiltinCoat::ClassicBlack);
     skin.shape.bodyWidth = 1.35f;
     const Silhouette s = ComputeSilhouette(MakeBodyFrame(kBody, kHead, pet, skin), 0.0f, pet, skin);
     ExpectPoint(s.right[0].end, 184.0f + 42.5f, 131.0f);  // cheek unchanged
@@ -47,7 +47,7 @@ TEST(SilhouetteTest, BodyWidthWidensOnlyTheTrunk) {
 TEST(SilhouetteTest, SleepCrouchesBreathAndHeadFollow) {
     PetState pet;
     pet.sleep = SpringAt(1.0f);
-    const CatSkin& skin = BuiltinCoat(1);  // sleek
+    const CatSkin& skin = BuiltinCoatSkin(BuiltinCoat::Siamese);  // sleek
     const BodyFrame frame = MakeBodyFrame(kBody, kHead, pet, skin);
     EXPECT_NEAR(frame.crouch, 0.58f, kEps);
     EXPECT_NEAR(frame.widen, 1.03f, kEps);
@@ -63,7 +63,7 @@ TEST(SilhouetteTest, SleepCrouchesBreathAndHeadFollow) {
 TEST(SilhouetteTest, HeadRollAndScaleTurnTheHeadPoints) {
     PetState pet;
     pet.headRoll = SpringAt(1.5707963f);
-    CatSkin skin = BuiltinCoat(0);
+    CatSkin skin = BuiltinCoatSkin(BuiltinCoat::ClassicBlack);
     skin.shape.headScale = 1.1f;
     const Silhouette s = ComputeSilhouette(MakeBodyFrame(kBody, kHead, pet, skin), 0.0f, pet, skin);
     // The crown (0, -30) rolled a quarter turn lies to the right of centre.
@@ -91,7 +91,7 @@ TEST(HindFeetTest, StaggerWidthAndTheLiftedFoot) {
     for (const Case& c : cases) {
         PetState pet;
         pet.footOut = SpringAt(c.footOut);
-        CatSkin skin = BuiltinCoat(c.coat);
+        CatSkin skin = BuiltinCoatSkin(c.coat);
         skin.shape.bodyWidth = c.bodyWidth;
         const HindFeet feet = ComputeHindFeet(pet, skin);
         for (const auto& [box, want] : {std::pair{feet.first, c.first}, {feet.second, c.second}}) {
@@ -106,7 +106,7 @@ TEST(HindFeetTest, StaggerWidthAndTheLiftedFoot) {
 
 TEST(EarTest, RestingEarsOfTheStandardBuild) {
     PetState pet;
-    const CatSkin& skin = BuiltinCoat(0);
+    const CatSkin& skin = BuiltinCoatSkin(BuiltinCoat::ClassicBlack);
     const EarShape right = ComputeEar(1, pet, skin);
     ExpectPoint(right.a, 9.0f, -16.0f);
     ExpectPoint(right.b, 35.0f, -5.0f);
@@ -124,7 +124,7 @@ TEST(EarTest, DroopFlickSizeAndPointiness) {
     PetState pet;
     pet.earDroop = SpringAt(1.0f);
     pet.earFlick = SpringAt(1.0f);
-    CatSkin skin = BuiltinCoat(0);
+    CatSkin skin = BuiltinCoatSkin(BuiltinCoat::ClassicBlack);
     const EarShape rest = ComputeEar(1, PetState{}, skin);
     const EarShape droop = ComputeEar(1, pet, skin);
     // The right ear tilts outward with the droop, the flick pulls it back a
@@ -145,7 +145,7 @@ TEST(EarTest, DroopFlickSizeAndPointiness) {
 TEST(EarTest, HeadTurnMovesTheFarEarBehind) {
     PetState pet;
     pet.gazeX = SpringAt(1.0f);  // yaw' 0.5
-    const EarShape right = ComputeEar(1, pet, BuiltinCoat(0));
+    const EarShape right = ComputeEar(1, pet, BuiltinCoatSkin(BuiltinCoat::ClassicBlack));
     // Points behind the face plane (z < 0) move left as the head turns right.
     EXPECT_NEAR(right.b.x, 35.0f * std::cos(0.5f) - 2.0f * std::sin(0.5f), kEps);
 }

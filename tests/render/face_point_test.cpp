@@ -49,7 +49,7 @@ TEST(FacePointTest, TakesThePoseFromThePetAndTheSkin) {
     pet.headRoll = SpringAt(0.2f);
     CatSkin skin;
     skin.shape.headScale = 1.15f;
-    skin.headSurface = HeadSurface::plane;
+    skin.headSurface = HeadSurface::Plane;
     HeadPose pose;
     pose.centre = {190.0f, 120.0f};
     pose.yaw = 0.8f;

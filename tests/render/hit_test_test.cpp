@@ -74,7 +74,7 @@ TEST(ScreenToStageTest, MirroredQuarterTurnLandsOnTheDrawnHead) {
         ScreenToStage(static_cast<std::int32_t>(std::lround(drawn.x)),
                       static_cast<std::int32_t>(std::lround(drawn.y)), window, settings);
     PetState pet;
-    EXPECT_EQ(HitTestPet(stage, pet, BuiltinCoat(0)), PetHit::head);
+    EXPECT_EQ(HitTestPet(stage, pet, BuiltinCoatSkin(BuiltinCoat::ClassicBlack)), PetHit::Head);
     EXPECT_NEAR(stage.x, 184.0f, 1.5f);
     EXPECT_NEAR(stage.y, 126.0f, 1.5f);
 }
@@ -92,81 +92,82 @@ TEST(HitTestPetTest, ZonesOfTheSeatedCat) {
         PetHit expected;
     };
     const Case cases[] = {
-        {{184.0f, 126.0f}, PetHit::head},  // head centre
-        {{184.0f + 43.0f, 126.0f}, PetHit::head},
-        {{184.0f, 126.0f - 39.0f}, PetHit::nothing},  // just above the crown
-        {{184.0f, 200.0f}, PetHit::body},             // trunk
-        {{70.0f, 290.0f}, PetHit::body},              // desk corner
-        {{20.0f, 20.0f}, PetHit::nothing},            // empty corner
-        {{340.0f, 300.0f}, PetHit::nothing},
+        {{184.0f, 126.0f}, PetHit::Head},  // head centre
+        {{184.0f + 43.0f, 126.0f}, PetHit::Head},
+        {{184.0f, 126.0f - 39.0f}, PetHit::Nothing},  // just above the crown
+        {{184.0f, 200.0f}, PetHit::Body},             // trunk
+        {{70.0f, 290.0f}, PetHit::Body},              // desk corner
+        {{20.0f, 20.0f}, PetHit::Nothing},            // empty corner
+        {{340.0f, 300.0f}, PetHit::Nothing},
     };
     PetState pet;
     for (const Case& c : cases) {
-        EXPECT_EQ(HitTestPet(c.p, pet, BuiltinCoat(0)), c.expected) << c.p.x << "," << c.p.y;
+        EXPECT_EQ(HitTestPet(c.p, pet, BuiltinCoatSkin(BuiltinCoat::ClassicBlack)), c.expected)
+            << c.p.x << "," << c.p.y;
     }
 }
 
 TEST(HitTestPetTest, SleepingHeadIsStrokedWhereItIsDrawn) {
     PetState pet;
     pet.sleep = SpringAt(1.0f);
-    const CatSkin& skin = BuiltinCoat(0);
+    const CatSkin& skin = BuiltinCoatSkin(BuiltinCoat::ClassicBlack);
     const SceneFrame frame = ComputeSceneFrame(pet, skin);
     // The drawn head has dropped by about 60 units.
     EXPECT_NEAR(frame.head.y - 126.0f, 60.0f, 2.0f);
-    EXPECT_EQ(HitTestPet(frame.head, pet, skin), PetHit::head);
+    EXPECT_EQ(HitTestPet(frame.head, pet, skin), PetHit::Head);
     // The air where the awake head was is no longer the head.
-    EXPECT_NE(HitTestPet({180.0f, 100.0f}, pet, skin), PetHit::head);
+    EXPECT_NE(HitTestPet({180.0f, 100.0f}, pet, skin), PetHit::Head);
 }
 
 TEST(HitTestPetTest, DizzyFallenHeadIsStrokedWhereItIsDrawn) {
     PetState pet;
     pet.dizzy = SpringAt(1.0f);
-    const CatSkin& skin = BuiltinCoat(1);
+    const CatSkin& skin = BuiltinCoatSkin(BuiltinCoat::Siamese);
     const SceneFrame frame = ComputeSceneFrame(pet, skin);
     const Vec2 drawn = DrawnHeadCentre(frame);
     // Fallen over onto its side: the head lies low on the left, over 100
     // units from where it sits upright.
     EXPECT_LT(drawn.x, frame.head.x - 30.0f);
     EXPECT_GT(drawn.y, frame.head.y + 100.0f);
-    EXPECT_EQ(HitTestPet(drawn, pet, skin), PetHit::head);
-    EXPECT_NE(HitTestPet(frame.head, pet, skin), PetHit::head);
+    EXPECT_EQ(HitTestPet(drawn, pet, skin), PetHit::Head);
+    EXPECT_NE(HitTestPet(frame.head, pet, skin), PetHit::Head);
 }
 
 TEST(HitTestPetTest, HeadFollowsShapeAndBuild) {
     PetState pet;
-    CatSkin wide = BuiltinCoat(0);
+    CatSkin wide = BuiltinCoatSkin(BuiltinCoat::ClassicBlack);
     wide.shape.cheekFullness = 1.25f;
     const Vec2 side{184.0f + 50.0f, 126.0f};
-    EXPECT_NE(HitTestPet(side, pet, BuiltinCoat(0)), PetHit::head);
-    EXPECT_EQ(HitTestPet(side, pet, wide), PetHit::head);
+    EXPECT_NE(HitTestPet(side, pet, BuiltinCoatSkin(BuiltinCoat::ClassicBlack)), PetHit::Head);
+    EXPECT_EQ(HitTestPet(side, pet, wide), PetHit::Head);
 
     // The dazed coat's round head is larger and sits 3 units lower.
     const Vec2 chin{184.0f, 126.0f + 41.0f};
-    EXPECT_NE(HitTestPet(chin, pet, BuiltinCoat(0)), PetHit::head);
-    EXPECT_EQ(HitTestPet(chin, pet, BuiltinCoat(4)), PetHit::head);
+    EXPECT_NE(HitTestPet(chin, pet, BuiltinCoatSkin(BuiltinCoat::ClassicBlack)), PetHit::Head);
+    EXPECT_EQ(HitTestPet(chin, pet, BuiltinCoatSkin(BuiltinCoat::Dazed)), PetHit::Head);
     // ... but only for the real built-in record.
-    CatSkin impostor = BuiltinCoat(4);
+    CatSkin impostor = BuiltinCoatSkin(BuiltinCoat::Dazed);
     impostor.isBuiltin = false;
-    EXPECT_NE(HitTestPet(chin, pet, impostor), PetHit::head);
+    EXPECT_NE(HitTestPet(chin, pet, impostor), PetHit::Head);
 
     // The sleek build carries its head 3 units higher.
     const Vec2 crown{184.0f, 126.0f - 40.0f};
-    EXPECT_NE(HitTestPet(crown, pet, BuiltinCoat(0)), PetHit::head);
-    EXPECT_EQ(HitTestPet(crown, pet, BuiltinCoat(1)), PetHit::head);
+    EXPECT_NE(HitTestPet(crown, pet, BuiltinCoatSkin(BuiltinCoat::ClassicBlack)), PetHit::Head);
+    EXPECT_EQ(HitTestPet(crown, pet, BuiltinCoatSkin(BuiltinCoat::Siamese)), PetHit::Head);
 }
 
 TEST(HitTestPetTest, AlternativeStyleZones) {
-    CatSkin skin = BuiltinCoat(0);
-    skin.renderStyle = 1;
+    CatSkin skin = BuiltinCoatSkin(BuiltinCoat::ClassicBlack);
+    skin.renderStyle = RenderStyle::Douni;
     PetState pet;
-    EXPECT_EQ(HitTestPet({248.0f, 124.0f}, pet, skin), PetHit::head);
-    EXPECT_EQ(HitTestPet({30.0f, 130.0f}, pet, skin), PetHit::body);
-    EXPECT_EQ(HitTestPet({10.0f, 10.0f}, pet, skin), PetHit::nothing);
+    EXPECT_EQ(HitTestPet({248.0f, 124.0f}, pet, skin), PetHit::Head);
+    EXPECT_EQ(HitTestPet({30.0f, 130.0f}, pet, skin), PetHit::Body);
+    EXPECT_EQ(HitTestPet({10.0f, 10.0f}, pet, skin), PetHit::Nothing);
     pet.douniContent = SpringAt(1.0f);
-    EXPECT_EQ(HitTestPet({162.0f, 188.0f}, pet, skin), PetHit::head);
-    EXPECT_EQ(HitTestPet({30.0f, 130.0f}, pet, skin), PetHit::nothing);
+    EXPECT_EQ(HitTestPet({162.0f, 188.0f}, pet, skin), PetHit::Head);
+    EXPECT_EQ(HitTestPet({30.0f, 130.0f}, pet, skin), PetHit::Nothing);
     pet.held = SpringAt(0.5f);
-    EXPECT_EQ(HitTestPet({178.0f, 165.0f}, pet, skin), PetHit::body);
+    EXPECT_EQ(HitTestPet({178.0f, 165.0f}, pet, skin), PetHit::Body);
 }
 
 }  // namespace

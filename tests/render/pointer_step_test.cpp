@@ -75,7 +75,7 @@ TEST(PointerStepTest, DecidesHoverStrokesTailAndClicks) {
          false, false, false},
         {"edit mode over the head", Spot::head, Mode::editMode, Clicks::taken, false, false, false},
     };
-    const CatSkin& skin = BuiltinCoat(0);
+    const CatSkin& skin = BuiltinCoatSkin(0);
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         Settings settings;

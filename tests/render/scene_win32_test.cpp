@@ -32,7 +32,7 @@ int Channel(std::uint32_t argb, int shift) {
 TEST_F(SceneTest, DefaultFrameIsTransparentAroundAndOpaqueOnTheBody) {
     PetState pet;
     Settings settings;
-    const Frame frame = RenderFrameOf(pet, settings, BuiltinCoat(0));
+    const Frame frame = RenderFrameOf(pet, settings, BuiltinCoatSkin(BuiltinCoat::ClassicBlack));
     ASSERT_EQ(frame.width, 360);
     EXPECT_EQ(frame.status, 0);
     for (auto [x, y] : {std::pair{0, 0}, {359, 0}, {0, 319}, {359, 319}})
@@ -45,7 +45,8 @@ TEST_F(SceneTest, GreenScreenIsOpaqueGreenAround) {
     PetState pet;
     Settings settings;
     settings.Scale = 0.5f;
-    const Frame frame = RenderFrameOf(pet, settings, BuiltinCoat(0), true);
+    const Frame frame =
+        RenderFrameOf(pet, settings, BuiltinCoatSkin(BuiltinCoat::ClassicBlack), true);
     for (auto [x, y] : {std::pair{0, 0}, {179, 0}, {0, 159}, {179, 159}})
         EXPECT_EQ(frame.At(x, y), 0xFF00FF00u);
     EXPECT_TRUE(ColourNear(frame.AtStage(184.0f, 200.0f), 0xFF161618u, 1));
@@ -54,16 +55,19 @@ TEST_F(SceneTest, GreenScreenIsOpaqueGreenAround) {
 TEST_F(SceneTest, QuarterTurnShrinksTheCat) {
     PetState pet;
     Settings settings;
-    const Coverage upright = CoverageOf(RenderFrameOf(pet, settings, BuiltinCoat(0)));
+    const Coverage upright =
+        CoverageOf(RenderFrameOf(pet, settings, BuiltinCoatSkin(BuiltinCoat::ClassicBlack)));
     settings.RotationDegrees = 90.0f;
-    const Coverage turned = CoverageOf(RenderFrameOf(pet, settings, BuiltinCoat(0)));
+    const Coverage turned =
+        CoverageOf(RenderFrameOf(pet, settings, BuiltinCoatSkin(BuiltinCoat::ClassicBlack)));
     ASSERT_GT(upright.count, 1000);
     // The upright height lies across the window after a quarter turn.
     const double ratio = (turned.maxX - turned.minX + 1.0) / (upright.maxY - upright.minY + 1.0);
     EXPECT_NEAR(ratio, 0.86, 0.015);
     EXPECT_NEAR(turned.count / upright.count, 0.86 * 0.86, 0.03);
     settings.RotationDegrees = 180.0f;
-    const Coverage upsideDown = CoverageOf(RenderFrameOf(pet, settings, BuiltinCoat(0)));
+    const Coverage upsideDown =
+        CoverageOf(RenderFrameOf(pet, settings, BuiltinCoatSkin(BuiltinCoat::ClassicBlack)));
     EXPECT_NEAR(upsideDown.count / upright.count, 1.0, 0.01);
     EXPECT_NEAR(upsideDown.meanY, 320.0 - upright.meanY, 1.0);
 }
@@ -72,9 +76,11 @@ TEST_F(SceneTest, MirrorMovesTheBodyAcrossTheMiddle) {
     PetState pet;
     pet.bodyShiftX = SpringAt(12.0f);  // well off the axis
     Settings settings;
-    const Coverage plain = CoverageOf(RenderFrameOf(pet, settings, BuiltinCoat(0)));
+    const Coverage plain =
+        CoverageOf(RenderFrameOf(pet, settings, BuiltinCoatSkin(BuiltinCoat::ClassicBlack)));
     settings.FlipHorizontal = true;
-    const Coverage mirrored = CoverageOf(RenderFrameOf(pet, settings, BuiltinCoat(0)));
+    const Coverage mirrored =
+        CoverageOf(RenderFrameOf(pet, settings, BuiltinCoatSkin(BuiltinCoat::ClassicBlack)));
     EXPECT_GT(plain.meanX, 185.0);
     EXPECT_LT(mirrored.meanX, 175.0);
     // Pixel centres sit half a pixel right of their Stage position.
@@ -99,11 +105,11 @@ TEST_F(SceneTest, EachCoatPaintsItsBody) {
     PetState pet;
     Settings settings;
     for (const Case& c : cases) {
-        const Frame frame = RenderFrameOf(pet, settings, BuiltinCoat(c.coat));
+        const Frame frame = RenderFrameOf(pet, settings, BuiltinCoatSkin(c.coat));
         EXPECT_TRUE(ColourNear(frame.AtStage(c.x, c.y), c.colour, 2)) << "coat " << c.coat;
     }
     // The dazed coat wears a blue shirt and has a round blue head.
-    const Frame dazed = RenderFrameOf(pet, settings, BuiltinCoat(4));
+    const Frame dazed = RenderFrameOf(pet, settings, BuiltinCoatSkin(BuiltinCoat::Dazed));
     for (float y : {126.0f, 195.0f}) {
         const std::uint32_t p = dazed.AtStage(184.0f, y);
         EXPECT_EQ(p >> 24, 255u);
@@ -115,27 +121,31 @@ TEST_F(SceneTest, TabbyFurIsPaintedOnceAndReused) {
     PetState pet;
     Settings settings;
     ClearTabbyTextures();
-    const Frame first = RenderFrameOf(pet, settings, BuiltinCoat(5));
+    const Frame first = RenderFrameOf(pet, settings, BuiltinCoatSkin(BuiltinCoat::Tabby));
     EXPECT_EQ(first.stats.offscreenBitmaps, 1u);
     for (int i = 0; i < 3; ++i) {
         pet.clock += 0.25;
         pet.bodyShiftX = SpringAt(static_cast<float>(i) * 3.0f);
-        const Frame later = RenderFrameOf(pet, settings, BuiltinCoat(5));
+        const Frame later = RenderFrameOf(pet, settings, BuiltinCoatSkin(BuiltinCoat::Tabby));
         EXPECT_EQ(later.stats.offscreenBitmaps, 0u) << "frame " << i;
     }
     // A larger window gets its own, sharper texture once.
     settings.Scale = 2.5f;
-    EXPECT_EQ(RenderFrameOf(pet, settings, BuiltinCoat(5)).stats.offscreenBitmaps, 1u);
-    EXPECT_EQ(RenderFrameOf(pet, settings, BuiltinCoat(5)).stats.offscreenBitmaps, 0u);
+    EXPECT_EQ(
+        RenderFrameOf(pet, settings, BuiltinCoatSkin(BuiltinCoat::Tabby)).stats.offscreenBitmaps,
+        1u);
+    EXPECT_EQ(
+        RenderFrameOf(pet, settings, BuiltinCoatSkin(BuiltinCoat::Tabby)).stats.offscreenBitmaps,
+        0u);
 }
 
 TEST_F(SceneTest, CommonFramesMakeNoBitmaps) {
     Settings settings;
     for (int coat = 0; coat < 6; ++coat) {
         PetState pet;
-        RenderFrameOf(pet, settings, BuiltinCoat(coat));  // warm any cache
+        RenderFrameOf(pet, settings, BuiltinCoatSkin(coat));  // warm any cache
         pet.clock = 1.3;
-        EXPECT_EQ(RenderFrameOf(pet, settings, BuiltinCoat(coat)).stats.offscreenBitmaps, 0u)
+        EXPECT_EQ(RenderFrameOf(pet, settings, BuiltinCoatSkin(coat)).stats.offscreenBitmaps, 0u)
             << "coat " << coat;
     }
 }
@@ -148,7 +158,7 @@ TEST_F(SceneTest, SleepingOrFallenHeadIsDrawnWherePettingFindsIt) {
     };
     const Case cases[] = {
         {"asleep", 1.0f, 0.0f}, {"fallen over", 0.0f, 1.0f}, {"half asleep", 0.6f, 0.0f}};
-    const CatSkin& skin = BuiltinCoat(0);
+    const CatSkin& skin = BuiltinCoatSkin(BuiltinCoat::ClassicBlack);
     Settings settings;
     const Frame awake = RenderFrameOf(PetState{}, settings, skin);
     for (const Case& c : cases) {
@@ -158,7 +168,7 @@ TEST_F(SceneTest, SleepingOrFallenHeadIsDrawnWherePettingFindsIt) {
         const Frame frame = RenderFrameOf(pet, settings, skin);
         const Vec2 head = DrawnHeadCentre(ComputeSceneFrame(pet, skin));
         EXPECT_TRUE(ColourNear(frame.AtStage(head.x, head.y), 0xFF161618u, 1)) << c.pose;
-        EXPECT_EQ(HitTestPet(head, pet, skin), PetHit::head) << c.pose;
+        EXPECT_EQ(HitTestPet(head, pet, skin), PetHit::Head) << c.pose;
     }
     // Where the awake head was, a sleeping cat leaves only air: no petting.
     PetState asleep;
@@ -167,27 +177,33 @@ TEST_F(SceneTest, SleepingOrFallenHeadIsDrawnWherePettingFindsIt) {
     const Vec2 air{184.0f, 100.0f};
     EXPECT_NE(awake.AtStage(air.x, air.y) >> 24, 0u);
     EXPECT_EQ(frame.AtStage(air.x, air.y) >> 24, 0u);
-    EXPECT_NE(HitTestPet(air, asleep, skin), PetHit::head);
+    EXPECT_NE(HitTestPet(air, asleep, skin), PetHit::Head);
 }
 
 TEST_F(SceneTest, OutlineFollowsTheSettingOfEachCall) {
     PetState pet;
     Settings settings;
+    auto frameWith = [&](bool outline) {
+        settings.WhiteOutline = outline;
+        return RenderFrameOf(pet, settings, BuiltinCoatSkin(BuiltinCoat::ClassicBlack));
+    };
     // The outermost opaque pixel of a row through the flanks: the white rim,
     // or the black coat itself.
-    auto outermost = [&](bool outline) {
-        settings.WhiteOutline = outline;
-        const Frame frame = RenderFrameOf(pet, settings, BuiltinCoat(0));
+    auto outermost = [](const Frame& frame) {
         for (int x = frame.width - 1; x >= 0; --x) {
             const std::uint32_t p = frame.At(x, 200);
             if ((p >> 24) > 200) return p;
         }
         return 0u;
     };
-    EXPECT_GT(Channel(outermost(true), 8), 200);
-    EXPECT_LT(Channel(outermost(false), 8), 60);
-    EXPECT_GT(outermost(false) >> 24, 200u);
-    EXPECT_FALSE(OutlineFlag());
+    const Frame plain = frameWith(false);
+    const Frame rimmed = frameWith(true);
+    const Frame plainAgain = frameWith(false);
+    EXPECT_GT(Channel(outermost(rimmed), 8), 200);
+    EXPECT_LT(Channel(outermost(plainAgain), 8), 60);
+    EXPECT_GT(outermost(plainAgain) >> 24, 200u);
+    // Nothing of the outlined call carries over into the next one.
+    EXPECT_EQ(plainAgain.pixels, plain.pixels);
 }
 
 TEST_F(SceneTest, SceneLeavesTheTransformAsFound) {
@@ -201,7 +217,7 @@ TEST_F(SceneTest, SceneLeavesTheTransformAsFound) {
     settings.RotationDegrees = 33.0f;
     settings.FlipHorizontal = true;
     KeyboardSkin keyboard;
-    DrawScene(canvas, pet, settings, BuiltinCoat(4), keyboard);
+    DrawScene(canvas, pet, settings, BuiltinCoatSkin(BuiltinCoat::Dazed), keyboard);
     Gdiplus::Matrix after;
     graphics.GetTransform(&after);
     Gdiplus::REAL m[6];
@@ -231,7 +247,7 @@ TEST_F(SceneTest, ImportedSkinDrawsItsOwnShapeAndNoBuiltinSpecials) {
     Settings settings;
     const CatSkin skin = ReadTestSkin("wide_cream.mewlark");
     ASSERT_FALSE(skin.isBuiltin);
-    const Frame plain = RenderFrameOf(pet, settings, BuiltinCoat(0));
+    const Frame plain = RenderFrameOf(pet, settings, BuiltinCoatSkin(BuiltinCoat::ClassicBlack));
     const Frame wide = RenderFrameOf(pet, settings, skin);
     // Below the bodyShade gradient the fill is the body colour.
     EXPECT_TRUE(ColourNear(wide.AtStage(184.0f, 228.0f), 0xFFE9D3B0u, 2));

@@ -8,12 +8,12 @@
 inline void PrintTo(const Settings& s, std::ostream* os) {
     *os << "{badges " << s.ShowKeyBadges << s.ShowMouseBadges << s.ShowKeyLegends << " eggs "
         << s.FootEasterEgg << s.TailEasterEgg << " marquee " << s.KeyboardMarquee << " obs "
-        << s.OBSCaptureMode << "/" << s.OBSHideDesktop << " autohide " << s.AutoHideFullscreen
-        << " tablet " << s.TabletMode << " flip " << s.FlipHorizontal << " rot "
-        << s.RotationDegrees << " outline " << s.WhiteOutline << " anger " << s.EnableAnger
-        << " english " << s.LanguageEnglish << " edit " << s.editMode << " pet " << s.PetInteraction
-        << " fullclick " << s.FullClickThrough << " top " << s.AlwaysOnTop << " admin "
-        << s.RunAsAdmin << " scale " << s.Scale << " themes " << s.CoatTheme << "/"
+        << static_cast<int>(s.OBSCaptureMode) << "/" << s.OBSHideDesktop << " autohide "
+        << s.AutoHideFullscreen << " tablet " << s.TabletMode << " flip " << s.FlipHorizontal
+        << " rot " << s.RotationDegrees << " outline " << s.WhiteOutline << " anger "
+        << s.EnableAnger << " english " << s.LanguageEnglish << " edit " << s.editMode << " pet "
+        << s.PetInteraction << " fullclick " << s.FullClickThrough << " top " << s.AlwaysOnTop
+        << " admin " << s.RunAsAdmin << " scale " << s.Scale << " themes " << s.CoatTheme << "/"
         << s.KeyboardTheme << "/" << s.EyeTheme << " skin '" << s.CustomSkin << "' kb '"
         << s.CustomKeyboard << "' pos " << s.PosX << "," << s.PosY << "}";
 }
@@ -23,7 +23,7 @@ inline Settings SettingsWithFieldsChanged() {
     Settings s;
     s.ShowKeyBadges = false;
     s.FootEasterEgg = false;
-    s.OBSCaptureMode = 1;
+    s.OBSCaptureMode = CaptureMode::TransparentWindow;
     s.OBSHideDesktop = true;
     s.TabletMode = 2;
     s.FlipHorizontal = true;

@@ -68,7 +68,8 @@ TEST(SettingsLoadTest, NothingStoredGivesFirstRunDefaults) {
                  s.FlipHorizontal || s.FullClickThrough || s.RunAsAdmin || s.editMode);
     EXPECT_EQ(s.Scale, 1.0f);
     EXPECT_EQ(s.RotationDegrees, 0.0f);
-    EXPECT_EQ(s.OBSCaptureMode + s.TabletMode + s.CoatTheme + s.KeyboardTheme + s.EyeTheme, 0);
+    EXPECT_EQ(s.OBSCaptureMode, CaptureMode::Off);
+    EXPECT_EQ(s.TabletMode + s.CoatTheme + s.KeyboardTheme + s.EyeTheme, 0);
     EXPECT_TRUE(s.CustomSkin.empty() && s.CustomKeyboard.empty());
     EXPECT_EQ(s.PosX, -99999);
     EXPECT_EQ(s.PosY, -99999);
@@ -116,7 +117,7 @@ INSTANTIATE_TEST_SUITE_P(
                  })},
         // Integers clamp into their ranges.
         LoadCase{"capture mode 7", {{"OBSCaptureMode", Dword(7)}}, With([](Settings& s) {
-                     s.OBSCaptureMode = 2;
+                     s.OBSCaptureMode = CaptureMode::GreenScreen;
                  })},
         LoadCase{"eye theme -1", {{"EyeTheme", Dword(0xFFFFFFFFu)}}, Settings{}},
         LoadCase{

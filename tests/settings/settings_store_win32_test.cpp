@@ -70,7 +70,7 @@ protected:
 
 Settings Loaded() {
     Settings s;
-    Load(s);
+    LoadSettings(s);
     return s;
 }
 
@@ -82,11 +82,11 @@ TEST_F(SettingsStoreTest, MissingKeyKeepsDefaults) {
 
 TEST_F(SettingsStoreTest, SaveThenLoadRestoresEveryField) {
     const Settings saved = SettingsWithFieldsChanged();
-    EXPECT_EQ(Save(saved), ERROR_SUCCESS);
+    EXPECT_EQ(SaveSettings(saved), ERROR_SUCCESS);
     EXPECT_EQ(Loaded(), saved);
 
     // Saving the defaults over it brings everything back except the position.
-    EXPECT_EQ(Save(Settings{}), ERROR_SUCCESS);
+    EXPECT_EQ(SaveSettings(Settings{}), ERROR_SUCCESS);
     Settings expected;
     expected.PosX = saved.PosX;
     expected.PosY = saved.PosY;
@@ -98,7 +98,7 @@ TEST_F(SettingsStoreTest, WritesDwordsAndTerminatedStrings) {
     s.Scale = 1.25f;
     s.RotationDegrees = -45.55f;
     s.CustomSkin = "00112233445566ff";
-    ASSERT_EQ(Save(s), ERROR_SUCCESS);
+    ASSERT_EQ(SaveSettings(s), ERROR_SUCCESS);
 
     const auto scale = Get(L"ScalePct");
     ASSERT_TRUE(scale);
@@ -126,7 +126,7 @@ TEST_F(SettingsStoreTest, SaveWithoutPositionKeepsTheStoredOne) {
     PutDword(L"PosY", static_cast<DWORD>(-50));
     Settings s;
     s.PosX = 800;  // PosY unset: still no position
-    ASSERT_EQ(Save(s), ERROR_SUCCESS);
+    ASSERT_EQ(SaveSettings(s), ERROR_SUCCESS);
 
     const Settings loaded = Loaded();
     EXPECT_EQ(loaded.PosX, 300);
@@ -180,7 +180,7 @@ TEST_F(SettingsStoreTest, LoadClampsAndChecksIdentifiers) {
     Settings expected;
     expected.Scale = 2.0f;
     expected.RotationDegrees = -180.0f;
-    expected.OBSCaptureMode = 2;
+    expected.OBSCaptureMode = CaptureMode::GreenScreen;
     expected.CustomSkin = "0123456789abcdef";
     EXPECT_EQ(Loaded(), expected);
 }

@@ -89,19 +89,19 @@ TEST(CatSkinReaderTest, FullFixtureFillsEveryPart) {
     EXPECT_EQ(skin.name, "Tabby Full");
     EXPECT_EQ(skin.author, "小橘工作室");
 
-    EXPECT_EQ(skin.shape.build, CatBuild::sleek);
+    EXPECT_EQ(skin.shape.build, CatBuild::Sleek);
     EXPECT_FLOAT_EQ(skin.shape.bodyWidth, 1.2f);
     EXPECT_FLOAT_EQ(skin.shape.headScale, 1.15f);
     EXPECT_FLOAT_EQ(skin.shape.earSize, 0.8f);
     EXPECT_FLOAT_EQ(skin.shape.tailThickness, 1.0f);
-    EXPECT_EQ(skin.headSurface, HeadSurface::plane);
+    EXPECT_EQ(skin.headSurface, HeadSurface::Plane);
     EXPECT_FALSE(skin.idleLegs);
-    EXPECT_EQ(skin.renderStyle, 1);
-    EXPECT_EQ(skin.typingStyle, 0);  // "Douni" is not "douni"
+    EXPECT_EQ(skin.renderStyle, RenderStyle::Douni);
+    EXPECT_EQ(skin.typingStyle, TypingStyle::Default);  // "Douni" is not "douni"
 
     ASSERT_EQ(skin.regions.size(), 1u);
     const SkinRegion& region = skin.regions[0];
-    EXPECT_EQ(region.space, RegionSpace::body);
+    EXPECT_EQ(region.space, RegionSpace::Body);
     EXPECT_DOUBLE_EQ(region.fill.a, 0.5);
     ASSERT_EQ(region.anchors.size(), 3u);
     EXPECT_FLOAT_EQ(region.anchors[0].inX, 0.0f);  // defaults to x
@@ -126,7 +126,7 @@ TEST(CatSkinReaderTest, FullFixtureFillsEveryPart) {
     EXPECT_FLOAT_EQ(polygon.points[2].y, 400.0f);
     const SkinMark& stroke = skin.marks[1];
     EXPECT_TRUE(stroke.isStroke);
-    EXPECT_EQ(stroke.space, RegionSpace::tail);
+    EXPECT_EQ(stroke.space, RegionSpace::Tail);
     EXPECT_FLOAT_EQ(stroke.width, 24.0f);
     EXPECT_DOUBLE_EQ(stroke.color.a, 128 / 255.0);
     EXPECT_TRUE(stroke.clipToBib);
@@ -135,7 +135,7 @@ TEST(CatSkinReaderTest, FullFixtureFillsEveryPart) {
     const SkinDecoration& sticker = skin.decorations[0];
     EXPECT_EQ(sticker.pixelWidth, 2);
     EXPECT_EQ(sticker.pixelHeight, 3);
-    EXPECT_EQ(sticker.anchor, StickerAnchor::face);
+    EXPECT_EQ(sticker.anchor, StickerAnchor::Face);
     EXPECT_FLOAT_EQ(sticker.offsetX, -120.0f);
     EXPECT_FLOAT_EQ(sticker.scale, 0.5f);
     EXPECT_FLOAT_EQ(sticker.rotation, 45.0f);
@@ -527,19 +527,22 @@ TEST(CatSkinReaderTest, NamesAreCleaned) {
 TEST(CatSkinReaderTest, FlagsAndEnumerations) {
     const struct {
         std::string extra;
-        int renderStyle;
-        int typingStyle;
+        RenderStyle renderStyle;
+        TypingStyle typingStyle;
         bool clipToBib;
     } cases[] = {
-        {R"(, "renderStyle": "douni", "typingStyle": "douni")", 1, 1, false},
-        {R"(, "renderStyle": "Douni", "typingStyle": "douni ")", 0, 0, false},
-        {R"(, "renderStyle": 1, "typingStyle": null)", 0, 0, false},
+        {R"(, "renderStyle": "douni", "typingStyle": "douni")", RenderStyle::Douni,
+         TypingStyle::Douni, false},
+        {R"(, "renderStyle": "Douni", "typingStyle": "douni ")", RenderStyle::Default,
+         TypingStyle::Default, false},
+        {R"(, "renderStyle": 1, "typingStyle": null)", RenderStyle::Default, TypingStyle::Default,
+         false},
         {R"(, "marks": [{"space": "skull", "kind": "stroke", "color": "#000000", "points": [[0, 0], [1, 1]],
              "clipToBib": true}])",
-         0, 0, true},
+         RenderStyle::Default, TypingStyle::Default, true},
         {R"(, "marks": [{"space": "skull", "kind": "stroke", "color": "#000000", "points": [[0, 0], [1, 1]],
              "clipToBib": "true"}])",
-         0, 0, false},
+         RenderStyle::Default, TypingStyle::Default, false},
     };
     for (const auto& c : cases) {
         const CatSkin skin = ReadOk(Skin(c.extra));
@@ -548,9 +551,9 @@ TEST(CatSkinReaderTest, FlagsAndEnumerations) {
         EXPECT_EQ(!skin.marks.empty() && skin.marks[0].clipToBib, c.clipToBib) << c.extra;
     }
     const CatSkin defaults = ReadOk(Skin());
-    EXPECT_EQ(defaults.headSurface, HeadSurface::dome);
+    EXPECT_EQ(defaults.headSurface, HeadSurface::Dome);
     EXPECT_TRUE(defaults.idleLegs);
-    EXPECT_EQ(defaults.shape.build, CatBuild::standard);
+    EXPECT_EQ(defaults.shape.build, CatBuild::Standard);
     EXPECT_TRUE(defaults.regions.empty());
     EXPECT_TRUE(defaults.previewPng.empty());
 

@@ -89,7 +89,7 @@ void BenchScale(float scale, int frames) {
                            static_cast<BYTE*>(surface.bits));
     Gdiplus::Graphics graphics(&target);
     KeyboardSkin keyboard;
-    const CatSkin& skin = BuiltinCoat(0);
+    const CatSkin& skin = BuiltinCoatSkin(BuiltinCoat::ClassicBlack);
     SnapshotSimulation sim;
     StartSimulation(sim, settings, skin);
     std::vector<ScriptStep> typing;
@@ -126,7 +126,7 @@ void CountPerCoat() {
     Gdiplus::Graphics graphics(&target);
     KeyboardSkin keyboard;
     for (int coat = 0; coat < 6; ++coat) {
-        const CatSkin& skin = BuiltinCoat(coat);
+        const CatSkin& skin = BuiltinCoatSkin(coat);
         SnapshotSimulation sim;
         StartSimulation(sim, settings, skin);
         CanvasStats first;

@@ -121,12 +121,12 @@ int wmain(int argc, wchar_t** argv) {
     settings.CoatTheme = options.coat;
     settings.EyeTheme = options.eyes;
     settings.KeyboardTheme = options.keyboard;
-    settings.OBSCaptureMode = options.green ? 2 : 0;
+    settings.OBSCaptureMode = options.green ? CaptureMode::GreenScreen : CaptureMode::Off;
     for (const auto& [name, text] : options.settingTexts)
         ApplySettingText(settings, name, text, error);
 
     CatSkin imported;
-    const CatSkin* skin = &BuiltinCoat(options.coat);
+    const CatSkin* skin = &BuiltinCoatSkin(options.coat);
     if (!options.skinPath.empty()) {
         std::string bytes;
         if (!ReadSkinFileBytes(std::filesystem::path(options.skinPath), kCatSkinFileLimit,
@@ -144,7 +144,7 @@ int wmain(int argc, wchar_t** argv) {
 
     SnapshotSimulation sim;
     StartSimulation(sim, settings, *skin);
-    const bool green = settings.OBSCaptureMode == 2;
+    const bool green = settings.OBSCaptureMode == CaptureMode::GreenScreen;
     auto shoot = [&](const std::string& file, const SnapshotSimulation& s) {
         return Shoot(file, s, *skin, keyboard, green);
     };

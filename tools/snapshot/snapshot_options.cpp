@@ -5,20 +5,10 @@
 #include <cmath>
 #include <string_view>
 
+#include "base/text.h"
 #include "settings/settings_rules.h"
 
 namespace {
-
-bool ParseFloat(std::string_view text, float& out) {
-    // from_chars for floats is missing in some standard libraries; strtof
-    // with a full-consumption check does the same job.
-    std::string copy(text);
-    char* end = nullptr;
-    const float v = std::strtof(copy.c_str(), &end);
-    if (copy.empty() || end != copy.c_str() + copy.size() || !std::isfinite(v)) return false;
-    out = v;
-    return true;
-}
 
 bool ParseInt(std::string_view text, std::int32_t& out) {
     const char* first = text.data();

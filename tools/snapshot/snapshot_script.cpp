@@ -6,6 +6,7 @@
 #include <cstdlib>
 
 #include "base/small_math.h"
+#include "base/text.h"
 #include "draw/draw_geometry.h"
 #include "keys/key_names.h"
 #include "pet/pet_input_hookup.h"
@@ -14,17 +15,6 @@
 #include "skins/cat_skin.h"
 
 namespace {
-
-bool SameText(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (std::tolower(static_cast<unsigned char>(a[i])) !=
-            std::tolower(static_cast<unsigned char>(b[i]))) {
-            return false;
-        }
-    }
-    return true;
-}
 
 std::vector<std::string_view> Words(std::string_view line) {
     std::vector<std::string_view> words;
@@ -36,15 +26,6 @@ std::vector<std::string_view> Words(std::string_view line) {
         if (i > start) words.push_back(line.substr(start, i - start));
     }
     return words;
-}
-
-bool ToFloat(std::string_view text, float& out) {
-    const std::string copy(text);
-    char* end = nullptr;
-    const float v = std::strtof(copy.c_str(), &end);
-    if (copy.empty() || end != copy.c_str() + copy.size() || !std::isfinite(v)) return false;
-    out = v;
-    return true;
 }
 
 // Raw mouse button flags (RI_MOUSE_*_BUTTON_DOWN; UP is the next bit).
@@ -74,45 +55,46 @@ bool ParseSnapshotScript(std::string_view text, std::vector<ScriptStep>& steps,
             "script step " + std::to_string(number) + " \"" + std::string(line) + "\": ";
         ScriptStep step;
         const std::string_view verb = words[0];
-        const std::size_t want = SameText(verb, "move") ? 3 : 2;
+        const std::size_t want = EqualsIgnoringCase(verb, "move") ? 3 : 2;
         if (words.size() != want) {
             error = where + "expected " + std::to_string(want - 1) + " argument(s)";
             return false;
         }
-        if (SameText(verb, "press") || SameText(verb, "release")) {
-            step.op = SameText(verb, "press") ? ScriptOp::press : ScriptOp::release;
+        if (EqualsIgnoringCase(verb, "press") || EqualsIgnoringCase(verb, "release")) {
+            step.op = EqualsIgnoringCase(verb, "press") ? ScriptOp::Press : ScriptOp::Release;
             step.key = PhysicalKeyFromName(words[1]);
             if (step.key == PhysicalKey::None || step.key == PhysicalKey::Fn) {
                 error = where + "unknown key";
                 return false;
             }
-        } else if (SameText(verb, "click")) {
-            step.op = ScriptOp::click;
+        } else if (EqualsIgnoringCase(verb, "click")) {
+            step.op = ScriptOp::Click;
             const std::string_view b = words[1];
-            if (SameText(b, "left") || b == "0") {
+            if (EqualsIgnoringCase(b, "left") || b == "0") {
                 step.button = 0;
-            } else if (SameText(b, "right") || b == "1") {
+            } else if (EqualsIgnoringCase(b, "right") || b == "1") {
                 step.button = 1;
-            } else if (SameText(b, "middle") || b == "2") {
+            } else if (EqualsIgnoringCase(b, "middle") || b == "2") {
                 step.button = 2;
             } else {
                 error = where + "button is left, right or middle";
                 return false;
             }
-        } else if (SameText(verb, "move")) {
-            step.op = ScriptOp::move;
-            if (!ToFloat(words[1], step.x) || !ToFloat(words[2], step.y)) {
+        } else if (EqualsIgnoringCase(verb, "move")) {
+            step.op = ScriptOp::Move;
+            if (!ParseFloat(words[1], step.x) || !ParseFloat(words[2], step.y)) {
                 error = where + "coordinates must be numbers";
                 return false;
             }
-        } else if (SameText(verb, "wait")) {
-            step.op = ScriptOp::wait;
-            if (!ToFloat(words[1], step.seconds) || step.seconds < 0.0f || step.seconds > 3600.0f) {
+        } else if (EqualsIgnoringCase(verb, "wait")) {
+            step.op = ScriptOp::Wait;
+            if (!ParseFloat(words[1], step.seconds) || step.seconds < 0.0f ||
+                step.seconds > 3600.0f) {
                 error = where + "seconds must be 0..3600";
                 return false;
             }
-        } else if (SameText(verb, "shot")) {
-            step.op = ScriptOp::shot;
+        } else if (EqualsIgnoringCase(verb, "shot")) {
+            step.op = ScriptOp::Shot;
             step.file = std::string(words[1]);
         } else {
             error = where + "unknown command";
@@ -180,13 +162,13 @@ bool RunSnapshotScript(
     std::string& error) {
     for (const ScriptStep& step : steps) {
         switch (step.op) {
-            case ScriptOp::press:
-            case ScriptOp::release: {
-                SendKey(sim.system, sim.input, step.key, step.op == ScriptOp::press);
+            case ScriptOp::Press:
+            case ScriptOp::Release: {
+                SendKey(sim.system, sim.input, step.key, step.op == ScriptOp::Press);
                 StepSimulation(sim);
                 break;
             }
-            case ScriptOp::click: {
+            case ScriptOp::Click: {
                 const std::uint16_t flag = kButtonDownFlags[step.button];
                 HandleRawMouse(sim.input, 0, flag, 0, 0);
                 for (int i = 0; i < 6; ++i) StepSimulation(sim);
@@ -194,7 +176,7 @@ bool RunSnapshotScript(
                 StepSimulation(sim);
                 break;
             }
-            case ScriptOp::move: {
+            case ScriptOp::Move: {
                 // Glide over a few frames, as a hand would, so strokes register.
                 const ScreenPoint target = StageToScreen(step.x, step.y, sim.window, sim.settings);
                 const ScreenPoint from = sim.system.cursor;
@@ -210,10 +192,10 @@ bool RunSnapshotScript(
                 }
                 break;
             }
-            case ScriptOp::wait:
+            case ScriptOp::Wait:
                 for (int i = FramesFor(step.seconds); i > 0; --i) StepSimulation(sim);
                 break;
-            case ScriptOp::shot:
+            case ScriptOp::Shot:
                 if (!shoot(step.file, sim)) {
                     error = "cannot write " + step.file;
                     return false;

@@ -17,10 +17,10 @@
 struct CatSkin;
 
 // One step of a snapshot script.
-enum class ScriptOp : std::int32_t { press, release, click, move, wait, shot };
+enum class ScriptOp : std::int32_t { Press, Release, Click, Move, Wait, Shot };
 
 struct ScriptStep {
-    ScriptOp op = ScriptOp::wait;
+    ScriptOp op = ScriptOp::Wait;
     PhysicalKey key = PhysicalKey::None;
     std::int32_t button = 0;  // 0 left, 1 right, 2 middle
     float x = 0.0f;           // Stage units

@@ -17,18 +17,18 @@ TEST(SnapshotScriptTest, ParsesEveryCommand) {
         "press F; release f\nclick right ;move 184 126.5; wait 0.5;shot out/a.png;;", steps, error))
         << error;
     ASSERT_EQ(steps.size(), 6u);
-    EXPECT_EQ(steps[0].op, ScriptOp::press);
+    EXPECT_EQ(steps[0].op, ScriptOp::Press);
     EXPECT_EQ(steps[0].key, PhysicalKey::F);
-    EXPECT_EQ(steps[1].op, ScriptOp::release);
+    EXPECT_EQ(steps[1].op, ScriptOp::Release);
     EXPECT_EQ(steps[1].key, PhysicalKey::F);
-    EXPECT_EQ(steps[2].op, ScriptOp::click);
+    EXPECT_EQ(steps[2].op, ScriptOp::Click);
     EXPECT_EQ(steps[2].button, 1);
-    EXPECT_EQ(steps[3].op, ScriptOp::move);
+    EXPECT_EQ(steps[3].op, ScriptOp::Move);
     EXPECT_FLOAT_EQ(steps[3].x, 184.0f);
     EXPECT_FLOAT_EQ(steps[3].y, 126.5f);
-    EXPECT_EQ(steps[4].op, ScriptOp::wait);
+    EXPECT_EQ(steps[4].op, ScriptOp::Wait);
     EXPECT_FLOAT_EQ(steps[4].seconds, 0.5f);
-    EXPECT_EQ(steps[5].op, ScriptOp::shot);
+    EXPECT_EQ(steps[5].op, ScriptOp::Shot);
     EXPECT_EQ(steps[5].file, "out/a.png");
     EXPECT_TRUE(ParseSnapshotScript("", steps, error));
     EXPECT_TRUE(steps.empty());
@@ -116,7 +116,7 @@ TEST(SnapshotSimulationTest, StageToScreenMeetsScreenToStage) {
 // The simulation with a script runner that records its shots.
 struct Driver {
     void Start(const Settings& settings = Settings{}) {
-        StartSimulation(sim, settings, BuiltinCoat(0));
+        StartSimulation(sim, settings, BuiltinCoatSkin(BuiltinCoat::ClassicBlack));
     }
     bool RunScript(std::string_view script) {
         std::vector<ScriptStep> steps;
