@@ -1,5 +1,7 @@
 #pragma once
 
+// The application: start-up, single instance, frame loop, overlay window and presentation.
+
 #include "app/pet_app_win32.h"
 
 // The one window procedure of the overlay and the tray-owner window.

@@ -1,5 +1,7 @@
 #pragma once
 
+// The ground floor: version, Stage size, points and rectangles, small math, handle owners.
+
 // GDI+ headers use min and max unqualified, which NOMINMAX removes.
 #include <algorithm>
 #include <windows.h>

@@ -1,8 +1,5 @@
 #pragma once
 
-// The program's ground floor: version, Stage geometry, small math and the owners of Windows
-// handles; it uses nothing else of ours.
-
 #include <cstdint>
 
 // A point or vector in Stage units (or in any plane the caller names).

@@ -1,5 +1,7 @@
 #pragma once
 
+// Input: the keys and buttons pressed anywhere, merged from raw input, the hook and polling.
+
 #include <cstdint>
 #include <deque>
 #include <functional>

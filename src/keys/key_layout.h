@@ -1,5 +1,7 @@
 #pragma once
 
+// Keys: the physical keys the pet knows, their scan codes, and the pet keyboard's layout.
+
 #include <array>
 #include <cstdint>
 #include <string_view>

@@ -1,5 +1,7 @@
 #pragma once
 
+// Settings: the user's settings record, its stored forms and the registry store.
+
 #include <cstdint>
 #include <string>
 

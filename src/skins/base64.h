@@ -1,5 +1,7 @@
 #pragma once
 
+// Skin files: the JSON reader and the cat and keyboard skin formats.
+
 #include <cstdint>
 #include <string_view>
 #include <vector>

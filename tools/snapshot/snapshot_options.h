@@ -1,5 +1,7 @@
 #pragma once
 
+// The snapshot tool: the pet rendered offscreen, after a scripted stretch of input.
+
 #include <cstdint>
 #include <string>
 #include <utility>
