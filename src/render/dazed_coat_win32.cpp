@@ -1,9 +1,13 @@
 #include "render/dazed_coat_win32.h"
 
+#include <algorithm>
 #include <cmath>
+#include <vector>
 
 #include "base/small_math.h"
 #include "pet/pet_state.h"
+#include "render/coat_themes.h"
+#include "render/face_win32.h"
 
 namespace {
 
@@ -124,4 +128,151 @@ void DrawKnifeProp(Canvas& canvas, float bodyX, float bodyY, const PetState& pet
     AddRoundedRect(bolster, -13.5f, -3.8f, 27.0f, 7.6f, 2.5f);
     FillPathSolid(canvas, 0xFFE2C58Bu, bolster);
     StrokePath(canvas, *rim, bolster);
+}
+
+void DrawDazedFace(Canvas& canvas, const PetState& pet, std::int32_t eyeTheme, float yaw,
+                   float pitch, const CatSkin& skin, float squeeze, float stare) {
+    const SavedState saved(canvas);
+    const Vec2 at = ProjectOnHead(0.0f, 4.0f, 22.0f, 0.72f * yaw, 0.78f * pitch);
+    Translate(canvas, at.x, at.y);
+    Scale(canvas, std::cos(yaw), std::cos(pitch));
+
+    PathBuilder muzzle(canvas);
+    muzzle.Bezier({0.0f, -22.0f}, {17.0f, -23.0f}, {32.0f, -9.0f}, {32.0f, 8.0f});
+    muzzle.Bezier({32.0f, 8.0f}, {32.0f, 22.0f}, {17.0f, 27.5f}, {0.0f, 27.5f});
+    muzzle.Bezier({0.0f, 27.5f}, {-17.0f, 27.5f}, {-32.0f, 22.0f}, {-32.0f, 8.0f});
+    muzzle.Bezier({-32.0f, 8.0f}, {-32.0f, -9.0f}, {-17.0f, -23.0f}, {0.0f, -22.0f});
+    muzzle.CloseFigure();
+    FillTwoColour(canvas, muzzle, {-7.0f, -23.0f}, 0xFFFFF4D4u, {8.0f, 29.0f}, 0xFFDDBF91u);
+    auto rim = MakeRoundPen(canvas, 0xFF34355Du, 1.9f);
+    StrokePath(canvas, *rim, muzzle);
+
+    {
+        PathBuilder shadow(canvas);
+        shadow.Ellipse(-21.0f, -8.0f, 42.0f, 34.0f);
+        Gdiplus::PathGradientBrush brush(&shadow.path());
+        Note(canvas, brush.GetLastStatus());
+        Note(canvas, brush.SetCenterPoint(Gdiplus::PointF(0.0f, 11.0f)));
+        Note(canvas, brush.SetCenterColor(ToColor(0xDC8D5B44u)));
+        Gdiplus::Color rimColour = ToColor(0x008D5B44u);
+        INT rimCount = 1;
+        Note(canvas, brush.SetSurroundColors(&rimColour, &rimCount));
+        const Gdiplus::Color colours[4] = {ToColor(0x008D5B44u), ToColor(0x058D5B44u),
+                                           ToColor(0x9B8D5B44u), ToColor(0xDC8D5B44u)};
+        Gdiplus::REAL positions[4] = {0.0f, 0.17f, 0.38f, 1.0f};
+        const Gdiplus::Status blend = brush.SetInterpolationColors(colours, positions, 4);
+        if (blend != Gdiplus::NotImplemented) Note(canvas, blend);
+        FillPath(canvas, brush, shadow);
+    }
+    FillEllipseSolid(canvas, 0x5ECF8173u, -23.0f, 10.0f, 9.0f, 4.0f);
+    FillEllipseSolid(canvas, 0x5ECF8173u, 14.0f, 10.0f, 9.0f, 4.0f);
+
+    auto line = MakeRoundPen(canvas, 0xFF282333u, 1.7f);
+    if (pet.yawn <= 0.03f) {
+        PathBuilder mouth(canvas);
+        mouth.Bezier({-6.5f, 12.0f}, {-5.9f, 17.0f}, {-1.8f, 17.5f}, {0.0f, 13.4f});
+        mouth.Bezier({0.0f, 13.4f}, {1.8f, 17.5f}, {5.9f, 17.0f}, {6.5f, 12.0f});
+        StrokePath(canvas, *line, mouth);
+    } else {
+        const float v = Clamp01(pet.yawn);
+        const SavedState open(canvas);
+        Translate(canvas, 0.0f, 17.5f + 2.0f * v);
+        Scale(canvas, 1.0f, 0.75f);
+        DrawOpenMouth(canvas, v, skin);
+    }
+    FillEllipseSolid(canvas, 0xFF282333u, -1.9f, 10.1f, 3.8f, 2.8f);
+
+    for (float x : {-11.8f, 11.8f}) {
+        if (pet.purr > 0.45f || pet.contentment > 0.35f) {
+            const float bow = pet.purr > 0.45f ? 7.0f : 4.0f;
+            PathBuilder arc(canvas);
+            AddQuadCurve(arc, {x - 7.2f, 2.0f}, {x, bow}, {x + 7.2f, 2.0f});
+            StrokePath(canvas, *line, arc);
+            continue;
+        }
+        const float c = Clamp01(std::max(0.44f * squeeze, EyeClosure(pet)));
+        const float o = 1.0f - c;
+        if (o <= 0.025f) continue;
+        const float e = Clamp01(std::max(0.94f * stare, pet.alert.value));
+        const float px = std::clamp(pet.pupilX.value, -1.0f, 1.0f) * (1.35f - 0.65f * e);
+        const float py = std::clamp(pet.pupilY.value, -1.0f, 1.0f) * (1.1f - 0.55f * e);
+        const float r = 8.5f + e;
+        const float iris = r - 1.25f;
+        const float pupil = 6.25f + 1.35f * e;
+        const SavedState eye(canvas);
+        Translate(canvas, x, 1.0f);
+        Scale(canvas, 1.0f, o);
+        FillEllipseSolid(canvas, 0xFF282333u, -r, -r, 2.0f * r, 2.0f * r);
+        FillEllipseSolid(canvas, LerpArgb(0xFFFFF8E5u, EyeThemeColor(eyeTheme, 255), 0.2), -iris,
+                         -iris, 2.0f * iris, 2.0f * iris);
+        FillEllipseSolid(canvas, 0xFF191825u, px - pupil, py - pupil, 2.0f * pupil, 2.0f * pupil);
+        if (e > 0.25f) {
+            const float d = 2.0f * (1.1f + 0.6f * e);
+            FillEllipseSolid(canvas, 0xFFFFF9EAu, px - 3.4f, py - 4.2f, d, d);
+            if (stare > 0.25f)
+                FillEllipseSolid(canvas, 0xFFFFF9EAu, px + 1.1f, py + 1.4f, 2.2f, 2.2f);
+        }
+    }
+}
+
+void DrawDazedArm(Canvas& canvas, PathBuilder& band, const Vec2* left, const Vec2* right, int count,
+                  float pawX, float pawY, float pawW, float pawH) {
+    constexpr Argb kSleeve = 0xFF465189u;
+    constexpr float kSleeveLength = 15.0f;
+    FillPathSolid(canvas, kSleeve, band);
+    auto mid = [&](int i) {
+        return Vec2{(left[i].x + right[i].x) / 2.0f, (left[i].y + right[i].y) / 2.0f};
+    };
+    float walked = 0.0f;
+    int i = 1;
+    Vec2 step{0.0f, 1.0f};
+    float length = 0.0f;
+    for (; i < count; ++i) {
+        const Vec2 a = mid(i - 1);
+        const Vec2 b = mid(i);
+        step = {b.x - a.x, b.y - a.y};
+        length = std::hypot(step.x, step.y);
+        if (walked + length >= kSleeveLength || i == count - 1) break;
+        walked += length;
+    }
+    i = std::min(i, count - 1);
+    const float t = Clamp01((kSleeveLength - walked) / std::max(length, 0.001f));
+    auto lerp = [](Vec2 p, Vec2 q, float k) {
+        return Vec2{p.x + (q.x - p.x) * k, p.y + (q.y - p.y) * k};
+    };
+    const Vec2 a = lerp(left[i - 1], left[i], t);
+    const Vec2 b = lerp(right[i - 1], right[i], t);
+    const float inv = 1.0f / std::max(length, 0.001f);
+    const Vec2 u{step.x * inv, step.y * inv};
+    const Vec2 a2 = lerp(b, a, 1.23f);
+    const Vec2 b2 = lerp(a, b, 1.23f);
+    auto along = [&](Vec2 p, float k) { return Vec2{p.x + u.x * k, p.y + u.y * k}; };
+
+    PathBuilder flare(canvas);
+    flare.Line(along(a, -8.0f), a2);
+    flare.Bezier(a2, along(a2, 4.0f), along(b2, 4.0f), b2);
+    flare.Line(b2, along(b, -8.0f));
+    flare.CloseFigure();
+    FillPathSolid(canvas, kSleeve, flare);
+
+    PathBuilder cuff(canvas);
+    cuff.Bezier(a2, along(a2, 4.0f), along(b2, 4.0f), b2);
+    cuff.Bezier(b2, along(b2, -3.5f), along(a2, -3.5f), a2);
+    cuff.CloseFigure();
+    FillPathSolid(canvas, 0xFF252D54u, cuff);
+
+    std::vector<Vec2> hand;
+    hand.push_back(a);
+    for (int k = i; k < count; ++k) hand.push_back(left[k]);
+    for (int k = count - 1; k >= i; --k) hand.push_back(right[k]);
+    hand.push_back(b);
+    PathBuilder handPath(canvas);
+    handPath.Polygon(hand.data(), static_cast<int>(hand.size()));
+    FillPathSolid(canvas, 0xFFE3C99Fu, handPath);
+    DrawDazedFoot(canvas, pawX, pawY, pawW, pawH);
+
+    PathBuilder seam(canvas);
+    seam.Bezier(a2, along(a2, 4.0f), along(b2, 4.0f), b2);
+    auto pen = MakeRoundPen(canvas, 0xFF8790C8u, 1.25f);
+    StrokePath(canvas, *pen, seam);
 }

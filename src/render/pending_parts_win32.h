@@ -16,30 +16,15 @@ struct KeyboardSkin;
 struct PetState;
 
 // Cat parts.
-void DrawTailPending(Canvas& canvas, float bodyX, float bodyY, const PetState& pet,
-                     const CatSkin& skin, bool outlinePass);
-void DrawHindLegPending(Canvas& canvas, Vec2 hip, Vec2 control, Vec2 foot, float opacity,
-                        const CatSkin& skin, bool outline);
-void DrawFacePending(Canvas& canvas, Vec2 headCentre, const PetState& pet, std::int32_t eyeTheme,
-                     const CatSkin& skin, float squeeze, float stare);
 void DrawDecorationsPending(Canvas& canvas, Vec2 headCentre, float bodyX, float bodyY,
                             const PetState& pet, const CatSkin& skin);
-void DrawFrontPawsPending(Canvas& canvas, float bodyX, float bodyY, float breath,
-                          const PetState& pet, const CatSkin& skin, bool outline);
 // Painted regions and marks of one space, drawn inside the caller's clip.
 void DrawSkinRegionsPending(Canvas& canvas, RegionSpace space, const PetState& pet,
                             const CatSkin& skin);
 void DrawSkinMarksPending(Canvas& canvas, RegionSpace space, const PetState& pet,
                           const CatSkin& skin);
-// The dazed coat's face.
-void DrawDazedFacePending(Canvas& canvas, const PetState& pet, std::int32_t eyeTheme,
-                          const CatSkin& skin);
 
 // Effects and other poses.
-void DrawDizzyStarsPending(Canvas& canvas, Vec2 centre, float dizzy, float starPhase);
-void DrawParticlesPending(Canvas& canvas, const PetState& pet, std::int32_t eyeTheme);
-void DrawCarriedCatPending(Canvas& canvas, const PetState& pet, const CatSkin& skin,
-                           std::int32_t eyeTheme, float carry, bool outline);
 void DrawDouniScenePending(Canvas& canvas, const PetState& pet, const CatSkin& skin,
                            const KeyboardSkin& keyboardSkin, std::int32_t eyeTheme, bool marquee,
                            bool outline);

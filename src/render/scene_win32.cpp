@@ -7,16 +7,24 @@
 #include "draw/group_opacity_win32.h"
 #include "pet/pet_state.h"
 #include "render/body_win32.h"
+#include "render/carried_cat_win32.h"
 #include "render/ears_win32.h"
 #include "render/coat_themes.h"
 #include "render/dazed_coat_win32.h"
+#include "render/effects_win32.h"
+#include "render/face_win32.h"
+#include "render/limbs_win32.h"
 #include "render/pending_parts_win32.h"
 #include "render/scene_frame.h"
+#include "render/tail_win32.h"
 #include "settings/settings.h"
 #include "skins/cat_skin.h"
 #include "skins/keyboard_skin.h"
 
 namespace {
+
+constexpr float kHindLegHipWidth = 15.0f;
+constexpr float kHindLegFootWidth = 12.0f;
 
 bool StylusInPaw(const PetState& pet, const SceneFrame& f) {
     return pet.rightPawOnMouse && f.carry <= 0.25f && f.dizzy <= 0.35f && f.sleepRaw <= 0.45f;
@@ -47,22 +55,30 @@ void DrawSeatedCat(Canvas& canvas, const PetState& pet, const Settings& settings
     const bool tailFront = pet.tailOnKey.value >= 0.5f || f.droop >= 0.45f;
     const bool outline = settings.WhiteOutline;
     if (outline) {
-        DrawTailPending(canvas, f.bodyX, f.bodyY, pet, skin, true);
+        DrawTail(canvas, f.bodyX, f.bodyY, pet, skin, true);
         DrawEars(canvas, f.head, pet, skin, true);
         DrawBody(canvas, f.bodyX, f.bodyY, f.head, f.breath, pet, skin, true);
     }
-    if (!tailFront) DrawTailPending(canvas, f.bodyX, f.bodyY, pet, skin, false);
+    if (!tailFront) DrawTail(canvas, f.bodyX, f.bodyY, pet, skin, false);
     DrawEars(canvas, f.head, pet, skin, false);
     DrawBody(canvas, f.bodyX, f.bodyY, f.head, f.breath, pet, skin, false);
     if (pet.footOut.value > 0.03f) {
         const Vec2 foot{pet.footX.value, pet.footY.value};
         const Vec2 control{(foot.x + f.hip.x) / 2.0f + 10.0f, (foot.y + f.hip.y) / 2.0f - 8.0f};
-        DrawHindLegPending(canvas, f.hip, control, foot, 0.85f * pet.footOut.value, skin, outline);
+        LimbSpec leg;
+        leg.shoulder = f.hip;
+        leg.control = control;
+        leg.paw = foot;
+        leg.shoulderWidth = kHindLegHipWidth;
+        leg.pawWidth = kHindLegFootWidth;
+        leg.opacity = 0.85f * pet.footOut.value;
+        leg.frontLimb = false;
+        DrawLimb(canvas, leg, skin, outline);
     }
-    DrawFacePending(canvas, f.head, pet, settings.EyeTheme, skin, 0.0f, 0.0f);
+    DrawFace(canvas, f.head, pet, settings.EyeTheme, skin, 0.0f, 0.0f);
     if (!skin.decorations.empty())
         DrawDecorationsPending(canvas, f.head, f.bodyX, f.bodyY, pet, skin);
-    DrawFrontPawsPending(canvas, f.bodyX, f.bodyY, f.breath, pet, skin, outline);
+    DrawFrontPaws(canvas, f.bodyX, f.bodyY, f.breath, pet, skin, outline);
     if (pet.tabletActive && stylusHeld) {
         const SavedState stylusSave(canvas);
         const float lift = Clamp01(pet.penDown.value);
@@ -70,7 +86,7 @@ void DrawSeatedCat(Canvas& canvas, const PetState& pet, const Settings& settings
         Rotate(canvas, (pet.penTilt.value - 2.18f) * kDegreesPerRadian);
         DrawHeldStylusPending(canvas, 35.0f, settings.KeyboardTheme, settings.EyeTheme, lift);
     }
-    if (tailFront) DrawTailPending(canvas, f.bodyX, f.bodyY, pet, skin, false);
+    if (tailFront) DrawTail(canvas, f.bodyX, f.bodyY, pet, skin, false);
 }
 
 void DrawSeatedBranch(Canvas& canvas, const PetState& pet, const Settings& settings,
@@ -80,11 +96,10 @@ void DrawSeatedBranch(Canvas& canvas, const PetState& pet, const Settings& setti
     DrawSeatedCat(canvas, pet, settings, skin, f, stylusHeld);
     if (f.dizzy > 0.1f) {
         const Vec2 head = DrawnHeadCentre(f);
-        DrawDizzyStarsPending(canvas, {head.x, head.y - (10.0f * f.fall + 42.0f)}, f.dizzy,
-                              pet.dizzySpin);
+        DrawDizzyStars(canvas, {head.x, head.y - (10.0f * f.fall + 42.0f)}, f.dizzy, pet.dizzySpin);
     }
     if (!pet.badges.empty()) DrawBadgesPending(canvas, pet);
-    DrawParticlesPending(canvas, pet, settings.EyeTheme);
+    DrawParticles(canvas, pet, settings.EyeTheme);
 }
 
 }  // namespace
@@ -118,8 +133,8 @@ void DrawScene(Canvas& canvas, const PetState& pet, const Settings& settings,
                     canvas, 0.0f, 0.0f, kStageWidth, kStageHeight, deskAlpha,
                     [&](Canvas& target) { DrawDesk(target, pet, settings, keyboardSkin, false); });
             }
-            DrawCarriedCatPending(canvas, pet, catSkin, settings.EyeTheme, frame.carry,
-                                  settings.WhiteOutline);
+            DrawCarriedCat(canvas, pet, catSkin, settings.EyeTheme, frame.carry,
+                           settings.WhiteOutline);
             if (!pet.badges.empty()) DrawBadgesPending(canvas, pet);
         } else {
             DrawSeatedBranch(canvas, pet, settings, catSkin, keyboardSkin, frame);
