@@ -24,8 +24,8 @@ TEST(CarriedPoseTest, FlinchesAtGrabAndReleaseOnly) {
     const struct {
         float releaseTimer;
         float pulse;
-    } released[] = {{0.2f, 1.0f}, {0.06f, 0.5f}, {0.011f, 0.011f / 0.12f}, {0.01f, 0.0f},
-                    {0.0f, 0.0f}};
+    } released[] = {
+        {0.2f, 1.0f}, {0.06f, 0.5f}, {0.011f, 0.011f / 0.12f}, {0.01f, 0.0f}, {0.0f, 0.0f}};
     for (const auto& c : released) {
         pet.releaseTimer = c.releaseTimer;
         EXPECT_NEAR(GrabPulse(pet), c.pulse, 1e-4f) << "release timer " << c.releaseTimer;

@@ -5,6 +5,7 @@
 #include "render/hit_test.h"
 #include "render/scene_frame.h"
 #include "render/scene_win32.h"
+#include "pet/tail_curve.h"
 #include "render_harness_win32.h"
 #include "skins/cat_skin_reader.h"
 
@@ -108,10 +109,11 @@ TEST_F(SceneTest, EachCoatPaintsItsBody) {
         const Frame frame = RenderFrameOf(pet, settings, BuiltinCoatSkin(c.coat));
         EXPECT_TRUE(ColourNear(frame.AtStage(c.x, c.y), c.colour, 2)) << "coat " << c.coat;
     }
-    // The dazed coat wears a blue shirt and has a round blue head.
+    // The dazed coat wears a blue shirt and has a round blue head (beside
+    // its cream muzzle).
     const Frame dazed = RenderFrameOf(pet, settings, BuiltinCoatSkin(BuiltinCoat::Dazed));
-    for (float y : {126.0f, 195.0f}) {
-        const std::uint32_t p = dazed.AtStage(184.0f, y);
+    for (auto [x, y] : {std::pair{142.0f, 126.0f}, {184.0f, 195.0f}}) {
+        const std::uint32_t p = dazed.AtStage(x, y);
         EXPECT_EQ(p >> 24, 255u);
         EXPECT_GT(Channel(p, 0), Channel(p, 16) + 40) << std::hex << p;
     }
@@ -251,16 +253,13 @@ TEST_F(SceneTest, ImportedSkinDrawsItsOwnShapeAndNoBuiltinSpecials) {
     const Frame wide = RenderFrameOf(pet, settings, skin);
     // Below the bodyShade gradient the fill is the body colour.
     EXPECT_TRUE(ColourNear(wide.AtStage(184.0f, 228.0f), 0xFFE9D3B0u, 2));
-    // A row through the shoulders: 1.3 times as wide as the plain coat.
+    // A row through the shoulders: 1.3 times as wide as the plain coat. The
+    // tail leaves on the right, so the left half is measured.
     auto rowWidth = [](const Frame& f, int y) {
-        int first = -1;
-        int last = -1;
         for (int x = 0; x < f.width; ++x) {
-            if ((f.At(x, y) >> 24) < 128) continue;
-            if (first < 0) first = x;
-            last = x;
+            if ((f.At(x, y) >> 24) >= 128) return 184 - x;
         }
-        return last - first + 1;
+        return 0;
     };
     EXPECT_NEAR(static_cast<double>(rowWidth(wide, 212)) / rowWidth(plain, 212), 1.3, 0.04);
 
@@ -273,3 +272,221 @@ TEST_F(SceneTest, ImportedSkinDrawsItsOwnShapeAndNoBuiltinSpecials) {
 }
 
 }  // namespace
+
+namespace {
+
+// Pixels of a frame inside a Stage box (whole frame by default) that pass a test.
+template <typename Test>
+int CountPixels(const Frame& frame, Test test, float x0 = 0.0f, float y0 = 0.0f, float x1 = 360.0f,
+                float y1 = 320.0f) {
+    int n = 0;
+    const int px0 = static_cast<int>(x0 * frame.width / 360.0f);
+    const int px1 = static_cast<int>(x1 * frame.width / 360.0f);
+    const int py0 = static_cast<int>(y0 * frame.height / 320.0f);
+    const int py1 = static_cast<int>(y1 * frame.height / 320.0f);
+    for (int y = std::max(0, py0); y < std::min(frame.height, py1); ++y) {
+        for (int x = std::max(0, px0); x < std::min(frame.width, px1); ++x) {
+            if (test(frame.At(x, y))) ++n;
+        }
+    }
+    return n;
+}
+
+// The chartreuse of eye theme 0, in any shade of its gradient.
+bool IrisLike(std::uint32_t p) {
+    return (p >> 24) > 200 && Channel(p, 8) > 140 && Channel(p, 8) - Channel(p, 0) > 70 &&
+           Channel(p, 16) <= Channel(p, 8);
+}
+bool SpiralWhite(std::uint32_t p) {
+    return (p >> 24) > 230 && Channel(p, 16) > 225 && Channel(p, 8) > 225 && Channel(p, 0) > 220;
+}
+bool StarYellow(std::uint32_t p) {
+    return (p >> 24) > 200 && Channel(p, 16) > 230 && Channel(p, 8) > 190 && Channel(p, 0) < 110;
+}
+bool MouthRed(std::uint32_t p) {
+    return (p >> 24) > 200 && Channel(p, 16) > 170 && Channel(p, 8) < 90 && Channel(p, 0) < 100;
+}
+bool AngerRed(std::uint32_t p) {
+    return (p >> 24) > 150 && Channel(p, 16) > 200 && Channel(p, 8) < 110 && Channel(p, 0) < 120;
+}
+
+// Opaque near-white pixels on the edge of the figure: the sticker rim.
+int RimPixels(const Frame& f) {
+    int n = 0;
+    for (int y = 1; y + 1 < f.height; ++y) {
+        for (int x = 1; x + 1 < f.width; ++x) {
+            const std::uint32_t p = f.At(x, y);
+            if ((p >> 24) < 200 || Channel(p, 16) < 235 || Channel(p, 8) < 235 ||
+                Channel(p, 0) < 235)
+                continue;
+            const bool edge = (f.At(x - 1, y) >> 24) < 10 || (f.At(x + 1, y) >> 24) < 10 ||
+                              (f.At(x, y - 1) >> 24) < 10 || (f.At(x, y + 1) >> 24) < 10;
+            if (edge) ++n;
+        }
+    }
+    return n;
+}
+
+PetState Reaching() {
+    PetState pet;
+    pet.rightPawX = SpringAt(150.0f);
+    pet.rightPawY = SpringAt(250.0f);
+    pet.rightPawOnKey = true;
+    pet.leftPawX = SpringAt(222.0f);
+    pet.leftPawY = SpringAt(248.0f);
+    pet.leftPawOnKey = true;
+    return pet;
+}
+
+PetState Carried(float heldTime) {
+    PetState pet;
+    pet.held = SpringAt(1.0f);
+    pet.isHeld = true;
+    pet.heldTime = heldTime;
+    return pet;
+}
+
+}  // namespace
+
+TEST_F(SceneTest, EyesShowTheMood) {
+    const CatSkin& skin = BuiltinCoatSkin(BuiltinCoat::SilverTabby);
+    Settings settings;
+    const Frame awake = RenderFrameOf(PetState{}, settings, skin);
+    EXPECT_GT(CountPixels(awake, IrisLike), 150) << "awake, the irises show";
+
+    PetState asleep;
+    asleep.sleep = SpringAt(1.0f);
+    asleep.drowsiness = 1.0f;
+    EXPECT_EQ(CountPixels(RenderFrameOf(asleep, settings, skin), IrisLike), 0) << "asleep";
+
+    PetState purring;
+    purring.purr = 1.0f;
+    const Frame happy = RenderFrameOf(purring, settings, skin);
+    EXPECT_EQ(CountPixels(happy, IrisLike), 0) << "purring, the eyes are happy arcs";
+    // The arcs are dark lines where the open eyes were.
+    const auto dark = [](std::uint32_t p) { return (p >> 24) > 200 && Channel(p, 8) < 110; };
+    EXPECT_GT(CountPixels(happy, dark, 155.0f, 115.0f, 215.0f, 135.0f), 20);
+}
+
+TEST_F(SceneTest, DizzyCatHasSpiralEyesAndStarsAboveItsHead) {
+    const CatSkin& skin = BuiltinCoatSkin(BuiltinCoat::ClassicBlack);
+    Settings settings;
+    PetState pet;
+    pet.dizzy = SpringAt(0.4f);
+    pet.dizzySpin = 1.0f;
+    const Frame frame = RenderFrameOf(pet, settings, skin);
+    EXPECT_EQ(CountPixels(frame, IrisLike), 0);
+    const Vec2 head = DrawnHeadCentre(ComputeSceneFrame(pet, skin));
+    EXPECT_GT(CountPixels(frame, SpiralWhite, head.x - 35, head.y - 20, head.x + 35, head.y + 20),
+              300);
+    EXPECT_GT(CountPixels(frame, StarYellow, head.x - 45, head.y - 70, head.x + 45, head.y - 20),
+              20);
+    EXPECT_EQ(CountPixels(RenderFrameOf(PetState{}, settings, skin), StarYellow), 0);
+}
+
+TEST_F(SceneTest, AngerMarkAndOpenMouthShowWhenTheyShould) {
+    const CatSkin& skin = BuiltinCoatSkin(BuiltinCoat::ClassicBlack);
+    Settings settings;
+    const Frame calm = RenderFrameOf(PetState{}, settings, skin);
+    PetState angry;
+    angry.anger = SpringAt(1.0f);
+    EXPECT_GT(CountPixels(RenderFrameOf(angry, settings, skin), AngerRed), 15);
+    EXPECT_EQ(CountPixels(calm, AngerRed), 0);
+    PetState yawning;
+    yawning.yawn = 1.0f;
+    EXPECT_GT(CountPixels(RenderFrameOf(yawning, settings, skin), MouthRed), 40);
+    EXPECT_EQ(CountPixels(calm, MouthRed), 0);
+}
+
+TEST_F(SceneTest, CarriedCatHangsWiderThanTall) {
+    Settings settings;
+    for (int coat = 0; coat < 6; ++coat) {
+        const Frame frame = RenderFrameOf(Carried(1.0f), settings, BuiltinCoatSkin(coat));
+        const Coverage c = CoverageOf(frame);
+        EXPECT_GT(c.maxX - c.minX, c.maxY - c.minY) << "coat " << coat;
+        EXPECT_EQ(frame.status, 0) << "coat " << coat;
+    }
+}
+
+TEST_F(SceneTest, NoWhiteRimWithTheOutlineOff) {
+    struct Case {
+        const char* pose;
+        PetState pet;
+        BuiltinCoat coat;
+    };
+    PetState asleep;
+    asleep.sleep = SpringAt(1.0f);
+    const Case cases[] = {{"reaching paws", Reaching(), BuiltinCoat::ClassicBlack},
+                          {"carried", Carried(1.0f), BuiltinCoat::ClassicBlack},
+                          {"resting paws", PetState{}, BuiltinCoat::Tabby},
+                          {"dazed reaching", Reaching(), BuiltinCoat::Dazed},
+                          {"asleep", asleep, BuiltinCoat::Siamese}};
+    Settings settings;
+    for (const Case& c : cases) {
+        settings.WhiteOutline = true;
+        EXPECT_GT(RimPixels(RenderFrameOf(c.pet, settings, BuiltinCoatSkin(c.coat))), 200)
+            << c.pose;
+        settings.WhiteOutline = false;
+        EXPECT_EQ(RimPixels(RenderFrameOf(c.pet, settings, BuiltinCoatSkin(c.coat))), 0) << c.pose;
+    }
+}
+
+TEST_F(SceneTest, DazedCatHasABlueHeadAndTheTailShowsBesideTheBody) {
+    Settings settings;
+    PetState pet;
+    const SceneFrame f = ComputeSceneFrame(pet, BuiltinCoatSkin(BuiltinCoat::Dazed));
+    const std::uint32_t side = RenderFrameOf(pet, settings, BuiltinCoatSkin(BuiltinCoat::Dazed))
+                                   .AtStage(f.head.x - 42.0f, f.head.y);
+    EXPECT_GT(Channel(side, 0) - Channel(side, 16), 50);
+    const CatSkin& black = BuiltinCoatSkin(BuiltinCoat::ClassicBlack);
+    const Frame frame = RenderFrameOf(pet, settings, black);
+    const TailCurve tail = ComputeTailCurve(f.bodyX, f.bodyY, pet, black);
+    for (float t : {0.5f, 0.8f, 1.0f}) {
+        const Vec2 p = TailCurveAt(tail, t);
+        EXPECT_TRUE(ColourNear(frame.AtStage(p.x, p.y), 0xFF161618u, 2)) << "tail at " << t;
+    }
+    // Beside the body: right of the flank, where the seated body never reaches.
+    EXPECT_GT(TailCurveAt(tail, 1.0f).x, f.bodyX + 70.0f);
+}
+
+TEST_F(SceneTest, EveryPoseDrawsWithoutAGdiplusError) {
+    PetState asleep;
+    asleep.sleep = SpringAt(1.0f);
+    asleep.drowsiness = 1.0f;
+    Particle z;
+    z.kind = ParticleKind::SleepZ;
+    z.x = 230.0f;
+    z.y = 90.0f;
+    z.age = 0.5f;
+    z.life = 1.1f;
+    asleep.particles.push_back(z);
+    PetState purring;
+    purring.purr = 1.0f;
+    z.kind = ParticleKind::PurrSparkle;
+    purring.particles.push_back(z);
+    PetState dizzy;
+    dizzy.dizzy = SpringAt(1.0f);
+    PetState yawning;
+    yawning.yawn = 1.0f;
+    PetState angry = Reaching();
+    angry.anger = SpringAt(1.0f);
+    PetState foot;
+    foot.footOut = SpringAt(1.0f);
+    foot.footX = SpringAt(236.0f);
+    foot.footY = SpringAt(250.0f);
+    PetState tail;
+    tail.tailOnKey = SpringAt(1.0f);
+    PetState alert;
+    alert.alert = SpringAt(1.0f);
+    const PetState poses[] = {PetState{}, Reaching(), asleep, purring, dizzy,        yawning,
+                              angry,      foot,       tail,   alert,   Carried(0.0f)};
+    Settings settings;
+    for (int coat = 0; coat < 6; ++coat) {
+        int i = 0;
+        for (const PetState& pet : poses) {
+            EXPECT_EQ(RenderFrameOf(pet, settings, BuiltinCoatSkin(coat)).status, 0)
+                << "coat " << coat << " pose " << i;
+            ++i;
+        }
+    }
+}
