@@ -75,14 +75,10 @@ void ContinueDrag(PetApp& app) {
     GetWindowRect(app.overlayWindow, &rect);
     const int x = cursor.x + app.dragWindowStart.x - app.dragCursorStart.x;
     const int y = cursor.y + app.dragWindowStart.y - app.dragCursorStart.y;
-    const double theta = app.settings.RotationDegrees * 0.017453292519943295;
-    const double dx = x - rect.left;
-    const double dy = y - rect.top;
-    double stepX = dx * std::cos(theta) + dy * std::sin(theta);
-    const double stepY = -dx * std::sin(theta) + dy * std::cos(theta);
-    if (app.settings.FlipHorizontal) stepX = -stepX;
-    SetHeld(app.pet, true, static_cast<float>(stepX), static_cast<float>(stepY),
-            PixelsPerStageUnit(rect.right - rect.left));
+    const Vec2 step =
+        DragStepInPetFrame(static_cast<float>(x - rect.left), static_cast<float>(y - rect.top),
+                           app.settings.RotationDegrees, app.settings.FlipHorizontal);
+    SetHeld(app.pet, true, step.x, step.y, PixelsPerStageUnit(rect.right - rect.left));
     SetWindowPos(app.overlayWindow, nullptr, x, y, 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }

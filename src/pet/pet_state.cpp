@@ -36,6 +36,16 @@ float PixelsPerStageUnit(int windowWidth) {
     return std::max(kMinPixelsPerUnit, static_cast<float>(std::max(1, windowWidth)) / kStageWidth);
 }
 
+Vec2 DragStepInPetFrame(float dxPixels, float dyPixels, float rotationDegrees, bool flipped) {
+    const double theta = static_cast<double>(rotationDegrees) * kPiDouble / 180.0;
+    const double dx = dxPixels;
+    const double dy = dyPixels;
+    double x = dx * std::cos(theta) + dy * std::sin(theta);
+    const double y = -dx * std::sin(theta) + dy * std::cos(theta);
+    if (flipped) x = -x;
+    return {static_cast<float>(x), static_cast<float>(y)};
+}
+
 void SetHeld(PetState& pet, bool on, float dxPixels, float dyPixels, float pixelsPerUnit) {
     if (on) {
         if (!pet.isHeld) {

@@ -163,6 +163,11 @@ struct PetState {
 // pet's scale.
 void SetHeld(PetState& pet, bool on, float dxPixels, float dyPixels, float pixelsPerUnit);
 
+// A step of the dragged window, in screen pixels, turned into the pet's own
+// frame: the window's rotation undone, then its mirror, so a drag to the
+// right swings the drawn cat the way it moves on the screen.
+Vec2 DragStepInPetFrame(float dxPixels, float dyPixels, float rotationDegrees, bool flipped);
+
 // Screen pixels per Stage unit for a window of this width (never below 0.2).
 float PixelsPerStageUnit(int windowWidth);
 

@@ -149,6 +149,73 @@ void CountPerCoat() {
     }
 }
 
+// One pose held over many frames: a setup script, then a script repeated
+// every 20 frames to keep the pose going.
+struct PoseBench {
+    const char* name;
+    BuiltinCoat coat;
+    const char* setup;
+    const char* repeat;
+};
+
+// clang-format off
+constexpr PoseBench kPoses[] = {
+    {"typing", BuiltinCoat::ClassicBlack, "press F; press J; wait 0.1",
+     "release F; press D; wait 0.05; release J; press K; wait 0.05; release D; release K; "
+     "press F; press J"},
+    {"purring", BuiltinCoat::ClassicBlack,
+     "move 160 120; move 205 120; move 160 122; move 205 124; move 160 120",
+     "move 205 122; move 160 120"},
+    {"carried", BuiltinCoat::ClassicBlack, "grab; drag 10 -3; drag 10 -3; wait 0.4",
+     "drag 4 0; wait 0.1; drag -4 0"},
+    {"Dazed Cat typing", BuiltinCoat::Dazed, "press F; press J; wait 0.1",
+     "release F; press D; wait 0.05; release J; press K; wait 0.05; release D; release K; "
+     "press F; press J"},
+};
+// clang-format on
+
+void BenchPoses(int frames) {
+    Settings settings;
+    DibSurface surface;
+    if (!surface.Create(360, 320)) return;
+    Gdiplus::Bitmap target(360, 320, 360 * 4, PixelFormat32bppPARGB,
+                           static_cast<BYTE*>(surface.bits));
+    Gdiplus::Graphics graphics(&target);
+    KeyboardSkin keyboard;
+    for (const PoseBench& pose : kPoses) {
+        const CatSkin& skin = BuiltinCoatSkin(pose.coat);
+        SnapshotSimulation sim;
+        StartSimulation(sim, settings, skin);
+        std::vector<ScriptStep> setup;
+        std::vector<ScriptStep> repeat;
+        std::string error;
+        ParseSnapshotScript(pose.setup, setup, error);
+        ParseSnapshotScript(pose.repeat, repeat, error);
+        RunSnapshotScript(sim, setup, nullptr, error);
+        CanvasStats stats;
+        std::vector<double> pet;
+        std::vector<double> reference;
+        for (int i = 0; i < frames; ++i) {
+            if (i % 20 == 0) RunSnapshotScript(sim, repeat, nullptr, error);
+            const Clock::time_point start = Clock::now();
+            StepSimulation(sim);
+            ComposeFrame(graphics, 360, 320, false, sim.pet, sim.settings, skin, keyboard, &stats);
+            pet.push_back(Since(start));
+            const Clock::time_point refStart = Clock::now();
+            DrawReferenceScene(graphics, 360, 320);
+            reference.push_back(Since(refStart));
+        }
+        const Figures p = Summarise(pet);
+        const Figures r = Summarise(reference);
+        std::printf(
+            "pose %s: %.1f GDI+ calls, %.2f bitmaps per frame; median %.3f ms against reference "
+            "%.3f ms; pet/reference %.2f\n",
+            pose.name, static_cast<double>(stats.gdiplusCalls) / frames,
+            static_cast<double>(stats.offscreenBitmaps) / frames, p.median, r.median,
+            p.median / r.median);
+    }
+}
+
 }  // namespace
 
 int main() {
@@ -160,6 +227,7 @@ int main() {
     BenchScale(1.0f, 300);
     BenchScale(2.5f, 200);
     CountPerCoat();
+    BenchPoses(200);
     ReleaseRenderCaches();
     return 0;
 }

@@ -148,8 +148,27 @@ int wmain(int argc, wchar_t** argv) {
     auto shoot = [&](const std::string& file, const SnapshotSimulation& s) {
         return Shoot(file, s, *skin, keyboard, green);
     };
+    // Every (60 / fps)-th simulated frame becomes frame_00000.png, frame_00001.png, ...
+    int frameCount = 0;
+    int written = 0;
+    bool framesOk = true;
+    if (!options.framesDir.empty()) {
+        std::error_code ignored;
+        std::filesystem::create_directories(std::filesystem::path(options.framesDir), ignored);
+        const int every = std::max(1, 60 / options.fps);
+        sim.afterFrame = [&](const SnapshotSimulation& s) {
+            if (frameCount++ % every != 0 || !framesOk) return;
+            char name[32];
+            std::snprintf(name, sizeof name, "frame_%05d.png", written++);
+            framesOk = shoot((std::filesystem::path(options.framesDir) / name).string(), s);
+        };
+    }
     if (!RunSnapshotScript(sim, steps, shoot, error)) {
         std::fprintf(stderr, "%s\n", error.c_str());
+        return 1;
+    }
+    if (!framesOk) {
+        std::fprintf(stderr, "cannot write the frames into %s\n", options.framesDir.c_str());
         return 1;
     }
     if (!options.out.empty() && !shoot(options.out, sim)) {

@@ -51,6 +51,10 @@ bool ParseSnapshotArgs(const std::vector<std::string>& args, SnapshotOptions& op
             ok = ParseInt(value, options.keyboard);
         } else if (name == "--skin") {
             options.skinPath = value;
+        } else if (name == "--frames") {
+            options.framesDir = value;
+        } else if (name == "--fps") {
+            ok = ParseInt(value, options.fps) && options.fps >= 1 && options.fps <= 60;
         } else if (name == "--script") {
             options.script = value;
         } else if (name == "--set") {
@@ -73,8 +77,13 @@ bool ParseSnapshotArgs(const std::vector<std::string>& args, SnapshotOptions& op
             return false;
         }
     }
-    if (options.out.empty() && options.script.find("shot") == std::string::npos) {
-        error = "nothing to write: give --out FILE.png or a script with shot";
+    if (options.framesDir.empty() != (options.fps == 0)) {
+        error = "--frames and --fps go together";
+        return false;
+    }
+    if (options.out.empty() && options.framesDir.empty() &&
+        options.script.find("shot") == std::string::npos) {
+        error = "nothing to write: give --out FILE.png, --frames DIR or a script with shot";
         return false;
     }
     return true;

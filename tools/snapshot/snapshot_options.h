@@ -19,6 +19,9 @@ struct SnapshotOptions {
     std::string skinPath;
     bool green = false;
     std::string script;
+    // --frames DIR --fps N: N numbered PNGs a second of the script.
+    std::string framesDir;
+    std::int32_t fps = 0;
     // --set NAME=VALUE, in order: any stored setting by its registry value name, applied after
     // the options above.
     std::vector<std::pair<std::string, std::string>> settingTexts;
@@ -33,4 +36,4 @@ inline constexpr const char* kSnapshotUsage =
     "usage: mewlark-snapshot --out FILE.png [--scale S] [--rotation DEG] [--flip] [--coat N] "
     "[--eyes N]\n"
     "                        [--keyboard N] [--skin FILE] [--green] [--script \"...\"]\n"
-    "                        [--set NAME=VALUE]...\n";
+    "                        [--set NAME=VALUE]... [--frames DIR --fps N]\n";

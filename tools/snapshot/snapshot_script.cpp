@@ -55,7 +55,11 @@ bool ParseSnapshotScript(std::string_view text, std::vector<ScriptStep>& steps,
             "script step " + std::to_string(number) + " \"" + std::string(line) + "\": ";
         ScriptStep step;
         const std::string_view verb = words[0];
-        const std::size_t want = EqualsIgnoringCase(verb, "move") ? 3 : 2;
+        const bool bare = EqualsIgnoringCase(verb, "grab") || EqualsIgnoringCase(verb, "drop");
+        const std::size_t want =
+            EqualsIgnoringCase(verb, "move") || EqualsIgnoringCase(verb, "drag") ? 3
+            : bare                                                               ? 1
+                                                                                 : 2;
         if (words.size() != want) {
             error = where + "expected " + std::to_string(want - 1) + " argument(s)";
             return false;
@@ -84,6 +88,15 @@ bool ParseSnapshotScript(std::string_view text, std::vector<ScriptStep>& steps,
             step.op = ScriptOp::Move;
             if (!ParseFloat(words[1], step.x) || !ParseFloat(words[2], step.y)) {
                 error = where + "coordinates must be numbers";
+                return false;
+            }
+        } else if (bare) {
+            step.op = EqualsIgnoringCase(verb, "grab") ? ScriptOp::Grab : ScriptOp::Drop;
+        } else if (EqualsIgnoringCase(verb, "drag")) {
+            step.op = ScriptOp::Drag;
+            if (!ParseFloat(words[1], step.x) || !ParseFloat(words[2], step.y) ||
+                std::fabs(step.x) > 10000.0f || std::fabs(step.y) > 10000.0f) {
+                error = where + "the window step must be numbers of pixels";
                 return false;
             }
         } else if (EqualsIgnoringCase(verb, "wait")) {
@@ -154,6 +167,7 @@ void StepSimulation(SnapshotSimulation& sim) {
     pointer.douniRender = style.douniRender;
     pointer.now = sim.system.now;
     StepPointer(pointer, sim.settings, sim.pet, *sim.skin, sim.hover);
+    if (sim.afterFrame) sim.afterFrame(sim);
 }
 
 bool RunSnapshotScript(
@@ -190,6 +204,30 @@ bool RunSnapshotScript(
                     if (!glide) sim.system.cursor = target;
                     StepSimulation(sim);
                 }
+                break;
+            }
+            case ScriptOp::Grab:
+            case ScriptOp::Drop:
+                // As the overlay's window drag does: held from the press, let go at the release.
+                SetHeld(sim.pet, step.op == ScriptOp::Grab, 0.0f, 0.0f,
+                        PixelsPerStageUnit(sim.window.right - sim.window.left));
+                StepSimulation(sim);
+                break;
+            case ScriptOp::Drag: {
+                if (!sim.pet.isHeld) {
+                    error = "drag without grab";
+                    return false;
+                }
+                const auto dx = static_cast<std::int32_t>(std::lround(step.x));
+                const auto dy = static_cast<std::int32_t>(std::lround(step.y));
+                const Vec2 turned =
+                    DragStepInPetFrame(static_cast<float>(dx), static_cast<float>(dy),
+                                       sim.settings.RotationDegrees, sim.settings.FlipHorizontal);
+                SetHeld(sim.pet, true, turned.x, turned.y,
+                        PixelsPerStageUnit(sim.window.right - sim.window.left));
+                sim.window = {sim.window.left + dx, sim.window.top + dy, sim.window.right + dx,
+                              sim.window.bottom + dy};
+                StepSimulation(sim);
                 break;
             }
             case ScriptOp::Wait:

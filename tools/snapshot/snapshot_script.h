@@ -17,20 +17,22 @@
 struct CatSkin;
 
 // One step of a snapshot script.
-enum class ScriptOp : std::int32_t { Press, Release, Click, Move, Wait, Shot };
+enum class ScriptOp : std::int32_t { Press, Release, Click, Move, Wait, Shot, Grab, Drag, Drop };
 
 struct ScriptStep {
     ScriptOp op = ScriptOp::Wait;
     PhysicalKey key = PhysicalKey::None;
     std::int32_t button = 0;  // 0 left, 1 right, 2 middle
-    float x = 0.0f;           // Stage units
+    float x = 0.0f;           // Stage units; for drag the window step in pixels
     float y = 0.0f;
     float seconds = 0.0f;
     std::string file;
 };
 
 // Steps separated by ';' or new lines: "press KEY", "release KEY",
-// "click left|right|middle", "move X Y", "wait SECONDS", "shot FILE.png".
+// "click left|right|middle", "move X Y", "wait SECONDS", "shot FILE.png",
+// and the window drag: "grab", "drag DX DY" (the window moves by DX, DY
+// pixels during the next frame), "drop".
 // On failure returns false and names the bad step in error.
 bool ParseSnapshotScript(std::string_view text, std::vector<ScriptStep>& steps, std::string& error);
 
@@ -44,6 +46,8 @@ struct SnapshotSimulation {
     InputMonitor input;
     PetState pet;
     HeadHover hover;
+    // Called after every simulated frame when set (the frame writer).
+    std::function<void(const SnapshotSimulation&)> afterFrame;
 };
 
 inline constexpr double kSnapshotStep = 1.0 / 60.0;

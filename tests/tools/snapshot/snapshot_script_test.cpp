@@ -185,3 +185,82 @@ TEST_F(SimulationTest, ClicksPressTheDrawnMouse) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(SnapshotScriptTest, ParsesTheWindowDrag) {
+    std::vector<ScriptStep> steps;
+    std::string error;
+    ASSERT_TRUE(ParseSnapshotScript("grab; drag 12 -3.5; DROP", steps, error)) << error;
+    ASSERT_EQ(steps.size(), 3u);
+    EXPECT_EQ(steps[0].op, ScriptOp::Grab);
+    EXPECT_EQ(steps[1].op, ScriptOp::Drag);
+    EXPECT_FLOAT_EQ(steps[1].x, 12.0f);
+    EXPECT_FLOAT_EQ(steps[1].y, -3.5f);
+    EXPECT_EQ(steps[2].op, ScriptOp::Drop);
+    for (const char* bad : {"grab 1", "drag 1", "drag x 1", "drop now"})
+        EXPECT_FALSE(ParseSnapshotScript(bad, steps, error)) << bad;
+}
+
+TEST_F(SimulationTest, DraggingTheWindowCarriesThePetAndSwingsIt) {
+    Start();
+    const ScreenRect before = sim.window;
+    ASSERT_TRUE(RunScript("grab; drag 20 0; drag 20 0; drag 20 0; wait 0.3"));
+    EXPECT_EQ(sim.window.left, before.left + 60);
+    EXPECT_EQ(sim.window.right, before.right + 60);
+    EXPECT_TRUE(sim.pet.isHeld);
+    EXPECT_GT(sim.pet.held.value, 0.5f);
+    ASSERT_TRUE(RunScript("drop; wait 1.5"));
+    EXPECT_FALSE(sim.pet.isHeld);
+    EXPECT_LT(sim.pet.held.value, 0.05f);
+    // A drag with nothing grabbed is a script error.
+    EXPECT_FALSE(RunScript("drag 5 5"));
+}
+
+TEST_F(SimulationTest, FastTypingAngersThePetOnlyWithAngerOn) {
+    std::string fast;
+    for (int i = 0; i < 70; ++i) fast += "press J; wait 0.03; release J; wait 0.03;";
+    for (const bool enabled : {true, false}) {
+        Settings settings;
+        settings.EnableAnger = enabled;
+        Driver d;
+        d.Start(settings);
+        ASSERT_TRUE(d.RunScript(fast));
+        if (enabled) {
+            EXPECT_GT(d.sim.pet.anger.value, 0.25f) << "the anger mark shows";
+        } else {
+            EXPECT_EQ(d.sim.pet.anger.value, 0.0f);
+        }
+    }
+}
+
+TEST(SnapshotOptionsTest, FramesNeedARate) {
+    SnapshotOptions o;
+    std::string error;
+    EXPECT_TRUE(ParseSnapshotArgs({"--frames", "out", "--fps", "15"}, o, error)) << error;
+    EXPECT_EQ(o.framesDir, "out");
+    EXPECT_EQ(o.fps, 15);
+    for (const std::vector<std::string>& bad :
+         std::vector<std::vector<std::string>>{{"--frames", "out"},
+                                               {"--fps", "15", "--out", "a.png"},
+                                               {"--frames", "out", "--fps", "0"}}) {
+        SnapshotOptions b;
+        EXPECT_FALSE(ParseSnapshotArgs(bad, b, error)) << bad[0];
+    }
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(SimulationTest, ShakingTheCursorHardMakesThePetDizzy) {
+    Start();
+    std::string shake;
+    // Eleven seconds of shaking; the cat stays dizzy for six more.
+    for (int i = 0; i < 42; ++i) shake += "move 20 300; move 340 300;";
+    shake += "wait 1";
+    ASSERT_TRUE(RunScript(shake));
+    EXPECT_GT(sim.pet.dizzy.value, 0.8f) << "alert " << sim.pet.alert.value;
+}
+
+}  // namespace
