@@ -15,7 +15,8 @@ trap 'rm -rf "$work"' EXIT
 . "$here/wine-env.sh"
 mewlark_wine_start "${MEWLARK_WINE_PREFIX:-$root/build/wineprefix}"
 export MEWLARK_WINE_READY=1
-trap 'mewlark_wine_stop; rm -rf "$work"' EXIT
+# The stop steps may fail harmlessly (a process already gone); they must all run.
+trap 'set +e; mewlark_wine_stop; rm -rf "$work"' EXIT
 
 snap() { "$here/wine-run.sh" "$tool" "$@" 2>/dev/null; }
 win() { winepath -w "$1"; }
@@ -63,7 +64,7 @@ montage -background '#8fa9b8' -fill '#1d2530' -font DejaVu-Sans -pointsize 16 "$
 
 # The animation: two seconds of typing at 15 frames a second, half size.
 typing=""
-for k in F J D K S L F J; do typing+="press $k; wait 0.09; release $k; wait 0.04;"; done
+for k in F J D K S L F J R U G H; do typing+="press $k; wait 0.09; release $k; wait 0.04;"; done
 snap --scale 0.75 --frames "$(win "$work/frames")" --fps 15 --script "wait 0.2; $typing wait 0.4"
 convert -dispose background -delay 7 -loop 0 "$work"/frames/frame_*.png \
   -background '#8fa9b8' -alpha remove -layers Optimize -colors 96 "$root/docs/typing.gif"
