@@ -1,11 +1,11 @@
 #include <cmath>
 
 #include "draw/color.h"
+#include "pet/tail_curve.h"
 #include "render/coat_themes.h"
 #include "render/hit_test.h"
 #include "render/scene_frame.h"
 #include "render/scene_win32.h"
-#include "pet/tail_curve.h"
 #include "render_harness_win32.h"
 #include "skins/cat_skin_reader.h"
 
