@@ -323,3 +323,26 @@ TEST(CarriedTest, ThePetDanglesWhileCarriedAndSettlesAfter) {
 }
 
 }  // namespace
+
+namespace {
+
+// The window step reaches the swing in the drawn cat's own frame: the
+// window's turn undone, then its mirror.
+TEST(DragStepTest, WindowStepIsTurnedIntoThePetsFrame) {
+    const struct {
+        float rotation;
+        bool flip;
+        Vec2 expected;
+    } cases[] = {
+        {0.0f, false, {10.0f, 0.0f}},    {0.0f, true, {-10.0f, 0.0f}},
+        {90.0f, false, {0.0f, -10.0f}},  {90.0f, true, {0.0f, -10.0f}},
+        {180.0f, false, {-10.0f, 0.0f}},
+    };
+    for (const auto& c : cases) {
+        const Vec2 step = DragStepInPetFrame(10.0f, 0.0f, c.rotation, c.flip);
+        EXPECT_NEAR(step.x, c.expected.x, 1e-4f) << c.rotation << (c.flip ? " flipped" : "");
+        EXPECT_NEAR(step.y, c.expected.y, 1e-4f) << c.rotation << (c.flip ? " flipped" : "");
+    }
+}
+
+}  // namespace
