@@ -490,3 +490,27 @@ TEST_F(SceneTest, EveryPoseDrawsWithoutAGdiplusError) {
         }
     }
 }
+
+TEST_F(SceneTest, SleepLettersAndSparklesShowInTheEyeColourAtMidLife) {
+    const CatSkin& skin = BuiltinCoatSkin(BuiltinCoat::SilverTabby);
+    Settings settings;
+    for (const ParticleKind kind : {ParticleKind::SleepZ, ParticleKind::PurrSparkle}) {
+        PetState pet;
+        pet.sleep = SpringAt(1.0f);
+        pet.drowsiness = 1.0f;
+        Particle p;
+        p.kind = kind;
+        p.x = 260.0f;
+        p.y = 60.0f;
+        p.life = 1.0f;
+        p.age = 0.5f;
+        pet.particles.push_back(p);
+        const auto shown = [&] {
+            return CountPixels(RenderFrameOf(pet, settings, skin), IrisLike, 245.0f, 40.0f, 285.0f,
+                               85.0f);
+        };
+        EXPECT_GT(shown(), 8) << static_cast<int>(kind);
+        pet.particles.front().age = 0.0f;  // just born: not yet visible
+        EXPECT_EQ(shown(), 0) << static_cast<int>(kind);
+    }
+}
