@@ -23,31 +23,25 @@ Vec2 Lerp(Vec2 a, Vec2 b, float t) {
     return {a.x + (b.x - a.x) * t, a.y + (b.y - a.y) * t};
 }
 
-// The curve from t on, by de Casteljau.
-TailCurve SplitAfter(const TailCurve& c, float t) {
+// The curve split at t by de Casteljau: the part before t and the part after it.
+struct SplitTail {
+    TailCurve before;
+    TailCurve after;
+};
+SplitTail SplitAt(const TailCurve& c, float t) {
     const Vec2 a = Lerp(c.p[0], c.p[1], t);
     const Vec2 b = Lerp(c.p[1], c.p[2], t);
     const Vec2 d = Lerp(c.p[2], c.p[3], t);
     const Vec2 ab = Lerp(a, b, t);
     const Vec2 bd = Lerp(b, d, t);
-    TailCurve out = c;
-    out.p[0] = Lerp(ab, bd, t);
-    out.p[1] = bd;
-    out.p[2] = d;
-    return out;
-}
-
-// The curve up to t.
-TailCurve SplitBefore(const TailCurve& c, float t) {
-    const Vec2 a = Lerp(c.p[0], c.p[1], t);
-    const Vec2 b = Lerp(c.p[1], c.p[2], t);
-    const Vec2 d = Lerp(c.p[2], c.p[3], t);
-    const Vec2 ab = Lerp(a, b, t);
-    const Vec2 bd = Lerp(b, d, t);
-    TailCurve out = c;
-    out.p[1] = a;
-    out.p[2] = ab;
-    out.p[3] = Lerp(ab, bd, t);
+    const Vec2 at = Lerp(ab, bd, t);
+    SplitTail out{c, c};
+    out.before.p[1] = a;
+    out.before.p[2] = ab;
+    out.before.p[3] = at;
+    out.after.p[0] = at;
+    out.after.p[1] = bd;
+    out.after.p[2] = d;
     return out;
 }
 
@@ -59,9 +53,9 @@ float TailWidth(const CatSkin& skin, const TailCurve& curve) {
 }  // namespace
 
 TailCurve SubCurve(const TailCurve& curve, float t0, float t1) {
-    const TailCurve tail = SplitAfter(curve, t0);
+    const TailCurve tail = SplitAt(curve, t0).after;
     if (t1 >= 1.0f || t0 >= 1.0f) return tail;
-    return SplitBefore(tail, (t1 - t0) / (1.0f - t0));
+    return SplitAt(tail, (t1 - t0) / (1.0f - t0)).before;
 }
 
 void AddTailCurve(PathBuilder& path, const TailCurve& c) {
