@@ -1,5 +1,6 @@
 #include <cmath>
 
+#include "desk/keyboard_themes.h"
 #include "draw/color.h"
 #include "render/coat_themes.h"
 #include "render/hit_test.h"
@@ -216,8 +217,7 @@ TEST_F(SceneTest, SceneLeavesTheTransformAsFound) {
     Settings settings;
     settings.RotationDegrees = 33.0f;
     settings.FlipHorizontal = true;
-    KeyboardSkin keyboard;
-    DrawScene(canvas, pet, settings, BuiltinCoatSkin(BuiltinCoat::Dazed), keyboard);
+    DrawScene(canvas, pet, settings, BuiltinCoatSkin(BuiltinCoat::Dazed), BuiltinKeyboardSkin(0));
     Gdiplus::Matrix after;
     graphics.GetTransform(&after);
     Gdiplus::REAL m[6];

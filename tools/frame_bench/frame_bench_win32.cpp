@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "base/handles_win32.h"
+#include "desk/keyboard_themes.h"
 #include "draw/dib_surface_win32.h"
 #include "render/coat_themes.h"
 #include "render/compose_frame_win32.h"
@@ -88,7 +89,7 @@ void BenchScale(float scale, int frames) {
     Gdiplus::Bitmap target(width, height, width * 4, PixelFormat32bppPARGB,
                            static_cast<BYTE*>(surface.bits));
     Gdiplus::Graphics graphics(&target);
-    KeyboardSkin keyboard;
+    const KeyboardSkin& keyboard = BuiltinKeyboardSkin(0);
     const CatSkin& skin = BuiltinCoatSkin(BuiltinCoat::ClassicBlack);
     SnapshotSimulation sim;
     StartSimulation(sim, settings, skin);
@@ -124,7 +125,7 @@ void CountPerCoat() {
     Gdiplus::Bitmap target(360, 320, 360 * 4, PixelFormat32bppPARGB,
                            static_cast<BYTE*>(surface.bits));
     Gdiplus::Graphics graphics(&target);
-    KeyboardSkin keyboard;
+    const KeyboardSkin& keyboard = BuiltinKeyboardSkin(0);
     for (int coat = 0; coat < 6; ++coat) {
         const CatSkin& skin = BuiltinCoatSkin(coat);
         SnapshotSimulation sim;
