@@ -1,10 +1,15 @@
 #include "desk/keyboard_win32.h"
 
+#include <algorithm>
+#include <array>
 #include <cmath>
+#include <cstring>
 #include <memory>
+#include <utility>
 
 #include "desk/desk_geometry.h"
 #include "desk/keyboard_themes.h"
+#include "desk/mouse_win32.h"
 #include "draw/eye_themes.h"
 #include "draw/text_win32.h"
 #include "pet/pet_state.h"
@@ -111,24 +116,49 @@ float PressOf(const PetState& pet, PhysicalKey key) {
     return it == pet.keyGlow.end() ? 0.0f : it->second;
 }
 
-}  // namespace
+using SlotMask = std::uint64_t;  // bit i: slot i of the layout
+constexpr SlotMask kAllSlots = (SlotMask{1} << kKeySlotCount) - 1;
 
-void DrawKeyboard(Canvas& canvas, const PetState& pet, const KeyboardSkin& skin,
-                  std::int32_t eyeTheme, bool showLegends, bool marquee) {
-    const DeskColours colours = DeskColoursOf(skin);
-    DrawSlab(canvas, colours);
+// The slots of keys that are pressed or still fading: drawn every frame.
+SlotMask PressedSlots(const PetState& pet) {
+    SlotMask mask = 0;
+    const auto& layout = KeyLayout();
+    for (int i = 0; i < kKeySlotCount; ++i)
+        if (pet.keyGlow.count(static_cast<std::int32_t>(layout[i].key)) != 0)
+            mask |= SlotMask{1} << i;
+    return mask;
+}
+
+struct KeyboardParts {
+    bool slab = false;
+    bool plateLight = false;
+    SlotMask keycaps = 0;
+    bool halos = false;
+};
+
+void DrawKeyboardParts(Canvas& canvas, const PetState& pet, const DeskColours& colours,
+                       std::int32_t eyeTheme, bool showLegends, bool marquee,
+                       const KeyboardParts& parts) {
+    if (parts.slab) DrawSlab(canvas, colours);
     const Argb highlight = EyeThemeColor(eyeTheme, kPressAlpha);
     const Argb marqueeColour = MarqueeColour(pet.marqueePhase);
-    if (marquee) DrawPlateLight(canvas, pet.marqueePhase, marqueeColour);
+    if (marquee && parts.plateLight) DrawPlateLight(canvas, pet.marqueePhase, marqueeColour);
 
-    const auto borderPen = MakeRoundPen(canvas, colours.keyBorder, 0.65f);
-    const TextStyle text(canvas, kUiFontFamily);
-    const auto bigFont = MakeBoldFont(canvas, text, LegendFontSize(L"Q"));
-    const auto smallFont = MakeBoldFont(canvas, text, LegendFontSize(L"ESC"));
-    const KeycapLook look{colours,     highlight, marqueeColour, pet.marqueePhase, marquee,
-                          showLegends, &text,     bigFont.get(), smallFont.get(),  borderPen.get()};
-    for (const KeySlot& slot : KeyLayout()) DrawKeycap(canvas, slot, PressOf(pet, slot.key), look);
-
+    if (parts.keycaps != 0) {
+        const auto borderPen = MakeRoundPen(canvas, colours.keyBorder, 0.65f);
+        const TextStyle text(canvas, kUiFontFamily);
+        const auto bigFont = MakeBoldFont(canvas, text, LegendFontSize(L"Q"));
+        const auto smallFont = MakeBoldFont(canvas, text, LegendFontSize(L"ESC"));
+        const KeycapLook look{colours,         highlight,      marqueeColour, pet.marqueePhase,
+                              marquee,         showLegends,    &text,         bigFont.get(),
+                              smallFont.get(), borderPen.get()};
+        const auto& layout = KeyLayout();
+        for (int i = 0; i < kKeySlotCount; ++i) {
+            if ((parts.keycaps >> i & 1u) == 0) continue;
+            DrawKeycap(canvas, layout[i], PressOf(pet, layout[i].key), look);
+        }
+    }
+    if (!parts.halos) return;
     for (const auto& [key, press] : pet.keyGlow) {
         if (!(press > 0.05f)) continue;
         const Vec2 c = KeyCenter(static_cast<PhysicalKey>(key));
@@ -137,4 +167,158 @@ void DrawKeyboard(Canvas& canvas, const PetState& pet, const KeyboardSkin& skin,
                         WithAlphaByte(highlight, static_cast<std::uint32_t>(92.0f * press)),
                         WithAlphaByte(highlight, 0));
     }
+}
+
+// What the still part of the keyboard was drawn for: colours, legends, the world transform
+// (scale, turn and mirror) and the keys left out because they move.
+struct StillKey {
+    DeskColours colours{};
+    bool legends = false;
+    std::array<float, 6> world{};
+    SlotMask left = 0;
+    bool mouse = false;  // the mouse at rest is kept with it
+
+    bool operator==(const StillKey& o) const {
+        return std::memcmp(&colours, &o.colours, sizeof colours) == 0 && legends == o.legends &&
+               world == o.world && left == o.left && mouse == o.mouse;
+    }
+};
+
+// Slab, plate and the keycaps that are not pressed, with their legends, in device pixels.
+struct StillKeyboard {
+    StillKey key;
+    std::unique_ptr<Gdiplus::Bitmap> bitmap;
+    int x = 0;
+    int y = 0;
+};
+
+StillKeyboard& Still() {
+    static StillKeyboard still;
+    return still;
+}
+
+// The keyboard's Stage bounds with room for the outlines; further left for the mouse.
+constexpr float kMouseBoundsLeft = 58.0f;
+constexpr float kBoundsLeft = 96.0f, kBoundsTop = 232.0f, kBoundsRight = 293.0f,
+                kBoundsBottom = 304.0f;
+
+bool BuildStill(Canvas& canvas, const PetState& pet, const KeyboardSkin& skin, const StillKey& key,
+                std::int32_t eyeTheme) {
+    StillKeyboard& still = Still();
+    still.bitmap.reset();
+    const auto& m = key.world;
+    float minX = 1e9f, minY = 1e9f, maxX = -1e9f, maxY = -1e9f;
+    const float left = key.mouse ? kMouseBoundsLeft : kBoundsLeft;
+    for (auto [sx, sy] : {std::pair{left, kBoundsTop},
+                          {kBoundsRight, kBoundsTop},
+                          {kBoundsRight, kBoundsBottom},
+                          {left, kBoundsBottom}}) {
+        const float dx = m[0] * sx + m[2] * sy + m[4];
+        const float dy = m[1] * sx + m[3] * sy + m[5];
+        minX = std::min(minX, dx), maxX = std::max(maxX, dx);
+        minY = std::min(minY, dy), maxY = std::max(maxY, dy);
+    }
+    const int x = static_cast<int>(std::floor(minX)) - 1;
+    const int y = static_cast<int>(std::floor(minY)) - 1;
+    const int w = static_cast<int>(std::ceil(maxX)) + 1 - x;
+    const int h = static_cast<int>(std::ceil(maxY)) + 1 - y;
+    if (w <= 0 || h <= 0 || w > 8192 || h > 8192) return false;
+    auto bitmap = std::make_unique<Gdiplus::Bitmap>(w, h, PixelFormat32bppPARGB);
+    Note(canvas, bitmap->GetLastStatus());
+    if (bitmap->GetLastStatus() != Gdiplus::Ok) return false;
+    if (canvas.stats != nullptr) ++canvas.stats->offscreenBitmaps;
+    {
+        Gdiplus::Graphics graphics(bitmap.get());
+        Canvas layer{&graphics, 0, canvas.stats};
+        Note(layer, graphics.Clear(Gdiplus::Color(0, 0, 0, 0)));
+        // The same rendering settings as the target, so the pixels come out alike.
+        Note(layer, graphics.SetSmoothingMode(canvas.graphics->GetSmoothingMode()));
+        Note(layer, graphics.SetPixelOffsetMode(canvas.graphics->GetPixelOffsetMode()));
+        Note(layer, graphics.SetTextRenderingHint(canvas.graphics->GetTextRenderingHint()));
+        const Gdiplus::Matrix world(m[0], m[1], m[2], m[3], m[4] - static_cast<float>(x),
+                                    m[5] - static_cast<float>(y));
+        Note(layer, graphics.SetTransform(&world));
+        if (key.mouse) DrawMouse(layer, PetState{}, skin);
+        KeyboardParts parts;
+        parts.slab = true;
+        parts.keycaps = kAllSlots & ~key.left;
+        DrawKeyboardParts(layer, pet, key.colours, eyeTheme, key.legends, false, parts);
+        if (layer.lastStatus != 0) {
+            canvas.lastStatus = layer.lastStatus;
+            return false;
+        }
+    }
+    still.bitmap = std::move(bitmap);
+    still.key = key;
+    still.x = x;
+    still.y = y;
+    return true;
+}
+
+}  // namespace
+
+void DrawKeyboardDirect(Canvas& canvas, const PetState& pet, const KeyboardSkin& skin,
+                        std::int32_t eyeTheme, bool showLegends, bool marquee) {
+    const KeyboardParts all{true, true, kAllSlots, true};
+    DrawKeyboardParts(canvas, pet, DeskColoursOf(skin), eyeTheme, showLegends, marquee, all);
+}
+
+bool MouseAtRest(const PetState& pet) {
+    constexpr float kStill = 0.004f;  // units: far below a pixel at any scale
+    return std::fabs(pet.mouseShiftX.value) < kStill && std::fabs(pet.mouseShiftY.value) < kStill &&
+           std::fabs(pet.leftButtonPress.value) < kStill / 2.0f &&
+           std::fabs(pet.otherButtonPress.value) < kStill / 2.0f;
+}
+
+bool DrawKeyboardKept(Canvas& canvas, const PetState& pet, const KeyboardSkin& skin,
+                      std::int32_t eyeTheme, bool showLegends, bool marquee, bool withMouse) {
+    // The marquee light lies between the plate and the keycaps and moves every frame.
+    if (marquee) return false;
+    StillKey key;
+    key.colours = DeskColoursOf(skin);
+    key.legends = showLegends;
+    key.left = PressedSlots(pet);
+    key.mouse = withMouse;
+    Gdiplus::Matrix world;
+    Note(canvas, canvas.graphics->GetTransform(&world));
+    Note(canvas, world.GetElements(key.world.data()));
+    StillKeyboard& still = Still();
+    if ((still.bitmap == nullptr || !(still.key == key)) &&
+        !BuildStill(canvas, pet, skin, key, eyeTheme))
+        return false;
+    {
+        const SavedState save(canvas);
+        Note(canvas, canvas.graphics->ResetTransform());
+        Note(canvas,
+             canvas.graphics->SetInterpolationMode(Gdiplus::InterpolationModeNearestNeighbor));
+        Note(canvas, canvas.graphics->SetPixelOffsetMode(Gdiplus::PixelOffsetModeNone));
+        Note(canvas, canvas.graphics->DrawImage(still.bitmap.get(), still.x, still.y,
+                                                static_cast<INT>(still.bitmap->GetWidth()),
+                                                static_cast<INT>(still.bitmap->GetHeight())));
+    }
+    if (key.left == 0 && pet.keyGlow.empty()) return true;
+    const KeyboardParts moving{false, false, key.left, true};
+    DrawKeyboardParts(canvas, pet, key.colours, eyeTheme, showLegends, marquee, moving);
+    return true;
+}
+
+void DrawKeyboard(Canvas& canvas, const PetState& pet, const KeyboardSkin& skin,
+                  std::int32_t eyeTheme, bool showLegends, bool marquee) {
+    if (!DrawKeyboardKept(canvas, pet, skin, eyeTheme, showLegends, marquee, false))
+        DrawKeyboardDirect(canvas, pet, skin, eyeTheme, showLegends, marquee);
+}
+
+void DrawMouseAndKeyboard(Canvas& canvas, const PetState& pet, const KeyboardSkin& skin,
+                          std::int32_t eyeTheme, bool showLegends, bool marquee) {
+    const bool keepMouse = MouseAtRest(pet);
+    if (DrawKeyboardKept(canvas, pet, skin, eyeTheme, showLegends, marquee, keepMouse)) {
+        if (!keepMouse) DrawMouse(canvas, pet, skin);  // it never overlaps the keyboard
+        return;
+    }
+    DrawMouse(canvas, pet, skin);
+    DrawKeyboardDirect(canvas, pet, skin, eyeTheme, showLegends, marquee);
+}
+
+void ReleaseKeyboardCache() {
+    Still().bitmap.reset();
 }

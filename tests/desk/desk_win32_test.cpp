@@ -11,6 +11,7 @@
 #include "desk/desk_win32.h"
 #include "desk/keyboard_themes.h"
 #include "desk/keyboard_win32.h"
+#include "desk/mouse_win32.h"
 #include "draw/eye_themes.h"
 #include "draw/group_opacity_win32.h"
 #include "pet/pet_state.h"
@@ -78,7 +79,14 @@ Picture DrawKeyboardOf(const PetState& pet, const KeyboardSkin& skin, bool legen
         [&](Canvas& canvas) { DrawKeyboard(canvas, pet, skin, eyeTheme, legends, marquee); });
 }
 
-class DeskTest : public GdiplusSuite {};
+// The keyboard keeps a bitmap between frames; it goes before the GDI+ session does.
+class DeskTest : public GdiplusSuite {
+protected:
+    static void TearDownTestSuite() {
+        ReleaseKeyboardCache();
+        GdiplusSuite::TearDownTestSuite();
+    }
+};
 
 TEST_F(DeskTest, EachThemePaintsItsKeycapsPlateAndAccent) {
     const PetState pet;
@@ -236,6 +244,86 @@ TEST_F(DeskTest, EditOverlayShowsFrameHandlesAndReadout) {
     EXPECT_GT(white, 4);
     EXPECT_GT(pill, 20);
     EXPECT_EQ(picture.At({180.0f, 160.0f}), 0u);  // nothing inside
+}
+
+// The kept still keyboard plus what moves over it must give the picture drawn call by call,
+// within one unit per channel: idle, four keys held (one fading), and with the marquee on.
+TEST_F(DeskTest, KeptKeyboardMatchesTheDirectlyDrawnOne) {
+    PetState idle;
+    PetState held;
+    for (K key : {K::A, K::S, K::J, K::Enter}) held.keyGlow[static_cast<std::int32_t>(key)] = 1.0f;
+    held.keyGlow[static_cast<std::int32_t>(K::Digit5)] = 0.4f;
+    PetState marquee = held;
+    marquee.marqueePhase = 0.37f;
+    struct Case {
+        const char* name;
+        const PetState* pet;
+        int theme;
+        bool marquee;
+        float turn;
+    };
+    const Case cases[] = {{"idle", &idle, 0, false, 0.0f},
+                          {"held", &held, 1, false, 0.0f},
+                          {"idle turned", &idle, 2, false, 33.0f},
+                          {"held again", &held, 1, false, 0.0f},
+                          {"marquee", &marquee, 0, true, 0.0f}};
+    for (const Case& c : cases) {
+        const KeyboardSkin& skin = BuiltinKeyboardSkin(c.theme);
+        auto draw = [&](bool kept) {
+            return Draw([&](Canvas& canvas) {
+                Rotate(canvas, c.turn);
+                if (kept) {
+                    DrawKeyboard(canvas, *c.pet, skin, 3, true, c.marquee);
+                } else {
+                    DrawKeyboardDirect(canvas, *c.pet, skin, 3, true, c.marquee);
+                }
+            });
+        };
+        const Picture direct = draw(false);
+        const Picture kept = draw(true);
+        const Picture keptAgain = draw(true);  // from the kept bitmap, not a fresh one
+        int worst = 0;
+        for (std::size_t i = 0; i < direct.pixels.size(); ++i) {
+            for (int shift : {0, 8, 16, 24}) {
+                worst = std::max(worst, std::abs(Channel(direct.pixels[i], shift) -
+                                                 Channel(kept.pixels[i], shift)));
+                worst = std::max(worst, std::abs(Channel(direct.pixels[i], shift) -
+                                                 Channel(keptAgain.pixels[i], shift)));
+            }
+        }
+        EXPECT_LE(worst, 1) << c.name;
+    }
+}
+
+// The same for the whole desk, with the mouse at rest kept in the bitmap and a moving one not.
+TEST_F(DeskTest, KeptDeskMatchesTheDirectlyDrawnOne) {
+    PetState still;
+    still.keyGlow[static_cast<std::int32_t>(K::F)] = 1.0f;
+    PetState moving = still;
+    moving.mouseShiftX = SpringAt(-3.2f);
+    moving.leftButtonPress = SpringAt(0.7f);
+    Settings settings;
+    settings.KeyboardMarquee = false;
+    const KeyboardSkin& skin = BuiltinKeyboardSkin(2);
+    for (const PetState* pet : {&still, &moving, &still}) {
+        const Picture direct = Draw([&](Canvas& canvas) {
+            DrawMouse(canvas, *pet, skin);
+            DrawKeyboardDirect(canvas, *pet, skin, settings.EyeTheme, true, false);
+        });
+        const Picture kept = Draw([&](Canvas& canvas) { DrawDesk(canvas, *pet, settings, skin); });
+        int worst = 0;
+        std::size_t where = 0;
+        for (std::size_t i = 0; i < direct.pixels.size(); ++i) {
+            for (int shift : {0, 8, 16, 24}) {
+                const int d =
+                    std::abs(Channel(direct.pixels[i], shift) - Channel(kept.pixels[i], shift));
+                if (d > worst) worst = d, where = i;
+            }
+        }
+        EXPECT_LE(worst, 1) << (pet == &still ? "mouse at rest" : "mouse moving") << " at "
+                            << where % 720 << "," << where / 720 << std::hex << " direct "
+                            << direct.pixels[where] << " kept " << kept.pixels[where];
+    }
 }
 
 }  // namespace

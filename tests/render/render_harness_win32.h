@@ -10,6 +10,7 @@
 
 #include "../draw/gdiplus_suite_win32.h"
 #include "desk/keyboard_themes.h"
+#include "desk/keyboard_win32.h"
 #include "draw/dib_surface_win32.h"
 #include "pet/pet_state.h"
 #include "render/compose_frame_win32.h"
@@ -23,6 +24,7 @@ class RenderSuite : public GdiplusSuite {
 protected:
     static void TearDownTestSuite() {
         ClearTabbyTextures();
+        ReleaseKeyboardCache();
         GdiplusSuite::TearDownTestSuite();
     }
 };

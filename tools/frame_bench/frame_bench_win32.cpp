@@ -182,8 +182,9 @@ void BenchDesk(const char* label, const char* script, bool marquee, int frames) 
         frame.push_back(Since(start));
         graphics.ResetTransform();
         graphics.ScaleTransform(1.0f, 1.0f);
+        Canvas setup{&graphics, 0, nullptr};
+        ApplyPetRenderingHints(setup);
         Canvas canvas{&graphics, 0, &deskCalls};
-        ApplyPetRenderingHints(canvas);
         start = Clock::now();
         DrawDesk(canvas, sim.pet, sim.settings, keyboard);
         desk.push_back(Since(start));
