@@ -1,5 +1,7 @@
 #pragma once
 
+// The desk: keyboard, mouse, tablet and stylus, badges and the resize readout, around the cat.
+
 #include "draw/canvas_win32.h"
 
 struct PetState;
