@@ -208,6 +208,7 @@ int main() {
         return 1;
     }
     BenchDesk("idle, marquee off", "wait 1", false, 200);
+    BenchDesk("busy, marquee off", "press A; press S; press J; press K; wait 0.2", false, 200);
     BenchDesk("busy: four keys held, marquee on, badges",
               "press A; press S; press J; press K; wait 0.2", true, 200);
     BenchScale(1.0f, 300);
