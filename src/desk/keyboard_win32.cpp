@@ -243,10 +243,8 @@ bool BuildStill(Canvas& canvas, const PetState& pet, const KeyboardSkin& skin, c
         parts.slab = true;
         parts.keycaps = kAllSlots & ~key.left;
         DrawKeyboardParts(layer, pet, key.colours, eyeTheme, key.legends, false, parts);
-        if (layer.lastStatus != 0) {
-            canvas.lastStatus = layer.lastStatus;
-            return false;
-        }
+        // A failed call would fail the same way drawn directly: keep what was drawn.
+        if (layer.lastStatus != 0) canvas.lastStatus = layer.lastStatus;
     }
     still.bitmap = std::move(bitmap);
     still.key = key;
