@@ -1,5 +1,6 @@
 #include "app/skins_in_use_win32.h"
 
+#include "desk/keyboard_themes.h"
 #include "render/coat_themes.h"
 
 const CatSkin& CurrentCatSkin(const PetApp& app) {
@@ -7,8 +8,7 @@ const CatSkin& CurrentCatSkin(const PetApp& app) {
     return WornCatSkin(app.settings, nullptr);
 }
 
-const KeyboardSkin& CurrentKeyboardSkin(const PetApp&) {
-    // The built-in keyboard themes and imported keyboard skins come with the keyboard drawing.
-    static const KeyboardSkin plain;
-    return plain;
+const KeyboardSkin& CurrentKeyboardSkin(const PetApp& app) {
+    // Imported keyboard skins join the lookup with the skin folders.
+    return WornKeyboardSkin(app.settings, nullptr);
 }

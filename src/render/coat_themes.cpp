@@ -130,16 +130,6 @@ CatSkin BuildCoat(std::size_t index) {
 
 }  // namespace
 
-const std::array<EyeTheme, kEyeThemeCount> kEyeThemes{{
-    {"荧光黄绿", "Neon Chartreuse", 0xC9F240},
-    {"暹罗宝石蓝", "Siamese Ice Blue", 0xB0DAF2},
-    {"琥珀金瞳", "Warm Amber", 0xFAC238},
-    {"冰晶浅蓝", "Ice Cyan", 0x73EBF5},
-    {"柔和琥珀", "Soft Amber", 0xD9AD55},
-    {"淡金青绿", "Golden Hazel", 0xDAB257},
-    {"橄榄金", "Olive Gold", 0xBFB366},
-}};
-
 const std::array<CatSkin, kBuiltinCoatCount>& BuiltinCoats() {
     static const std::array<CatSkin, kBuiltinCoatCount> coats{
         BuildCoat(0), BuildCoat(1), BuildCoat(2), BuildCoat(3), BuildCoat(4), BuildCoat(5)};
@@ -160,11 +150,6 @@ const CatSkin& WornCatSkin(const Settings& settings, const CatSkin* imported) {
     if (!settings.CustomSkin.empty() && imported != nullptr && imported->id == settings.CustomSkin)
         return *imported;
     return BuiltinCoatSkin(settings.CoatTheme);
-}
-
-Argb EyeThemeColor(std::int32_t theme, std::uint8_t alpha) {
-    const std::size_t index = (theme >= 1 && theme <= 6) ? static_cast<std::size_t>(theme) : 0;
-    return (static_cast<Argb>(alpha) << 24) | kEyeThemes[index].iris;
 }
 
 Argb IrisColor(const CatSkin& skin, std::int32_t eyeTheme) {

@@ -6,11 +6,10 @@
 #include <string_view>
 
 #include "draw/color.h"
+#include "draw/eye_themes.h"
 #include "render/builtin_coat.h"
 #include "settings/settings.h"
 #include "skins/cat_skin.h"
-
-inline constexpr std::size_t kEyeThemeCount = 7;
 
 // The six built-in coats, built on first use and kept for the whole run.
 const std::array<CatSkin, kBuiltinCoatCount>& BuiltinCoats();
@@ -21,17 +20,6 @@ const CatSkin& BuiltinCoatSkin(BuiltinCoat coat);
 // The worn cat skin: the imported skin named by CustomSkin when the caller
 // found it in the library (`imported`, may be null), else the built-in coat.
 const CatSkin& WornCatSkin(const Settings& settings, const CatSkin* imported);
-
-struct EyeTheme {
-    std::string_view nameZh;
-    std::string_view nameEn;
-    std::uint32_t iris;  // 0xRRGGBB
-};
-extern const std::array<EyeTheme, kEyeThemeCount> kEyeThemes;
-
-// Iris rgb of the eye theme with the given alpha; any index but 1..6 gives
-// theme 0.
-Argb EyeThemeColor(std::int32_t theme, std::uint8_t alpha = 255);
 
 // Iris colour of a skin: its own iris slot when set, else the eye theme's.
 Argb IrisColor(const CatSkin& skin, std::int32_t eyeTheme);

@@ -1,5 +1,6 @@
 #include "render/compose_frame_win32.h"
 
+#include "desk/keyboard_win32.h"
 #include "render/scene_win32.h"
 #include "render/tabby_texture_win32.h"
 
@@ -18,4 +19,5 @@ std::int32_t ComposeFrame(Gdiplus::Graphics& graphics, int width, int height, bo
 
 void ReleaseRenderCaches() {
     ClearTabbyTextures();
+    ReleaseKeyboardCache();
 }

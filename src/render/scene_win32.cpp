@@ -3,7 +3,9 @@
 #include <cmath>
 
 #include "base/small_math.h"
-#include "desk/desk_pending_win32.h"
+#include "desk/badges_win32.h"
+#include "desk/desk_win32.h"
+#include "desk/tablet_win32.h"
 #include "draw/group_opacity_win32.h"
 #include "pet/pet_state.h"
 #include "render/body_win32.h"
@@ -28,19 +30,6 @@ constexpr float kHindLegFootWidth = 12.0f;
 
 bool StylusInPaw(const PetState& pet, const SceneFrame& f) {
     return pet.rightPawOnMouse && f.carry <= 0.25f && f.dizzy <= 0.35f && f.sleepRaw <= 0.45f;
-}
-
-void DrawDesk(Canvas& canvas, const PetState& pet, const Settings& settings,
-              const KeyboardSkin& keyboardSkin, bool stylusHeld) {
-    if (pet.tabletActive) {
-        DrawTabletPending(canvas, pet, settings.KeyboardTheme, settings.EyeTheme);
-        if (!stylusHeld)
-            DrawLooseStylusPending(canvas, pet, settings.KeyboardTheme, settings.EyeTheme);
-    } else {
-        DrawMousePending(canvas, pet, keyboardSkin);
-    }
-    DrawKeyboardPending(canvas, pet, keyboardSkin, settings.EyeTheme, settings.ShowKeyLegends,
-                        settings.KeyboardMarquee);
 }
 
 void DrawSeatedCat(Canvas& canvas, const PetState& pet, const Settings& settings,
@@ -84,7 +73,7 @@ void DrawSeatedCat(Canvas& canvas, const PetState& pet, const Settings& settings
         const float lift = Clamp01(pet.penDown.value);
         Translate(canvas, pet.rightPawX.value - 5.5f, pet.rightPawY.value + 7.0f + 1.4f * lift);
         Rotate(canvas, (pet.penTilt.value - 2.18f) * kDegreesPerRadian);
-        DrawHeldStylusPending(canvas, 35.0f, settings.KeyboardTheme, settings.EyeTheme, lift);
+        DrawStylus(canvas, 35.0f, settings.KeyboardTheme, settings.EyeTheme, lift);
     }
     if (tailFront) DrawTail(canvas, f.bodyX, f.bodyY, pet, skin, false);
 }
@@ -98,7 +87,7 @@ void DrawSeatedBranch(Canvas& canvas, const PetState& pet, const Settings& setti
         const Vec2 head = DrawnHeadCentre(f);
         DrawDizzyStars(canvas, {head.x, head.y - (10.0f * f.fall + 42.0f)}, f.dizzy, pet.dizzySpin);
     }
-    if (!pet.badges.empty()) DrawBadgesPending(canvas, pet);
+    if (!pet.badges.empty()) DrawBadges(canvas, pet);
     DrawParticles(canvas, pet, settings.EyeTheme);
 }
 
@@ -125,23 +114,23 @@ void DrawScene(Canvas& canvas, const PetState& pet, const Settings& settings,
         if (catSkin.renderStyle == RenderStyle::Douni) {
             DrawDouniScenePending(canvas, pet, catSkin, keyboardSkin, settings.EyeTheme,
                                   settings.KeyboardMarquee, settings.WhiteOutline);
-            if (!pet.badges.empty()) DrawBadgesPending(canvas, pet);
+            if (!pet.badges.empty()) DrawBadges(canvas, pet);
         } else if (frame.carry > 0.005f) {
             const float deskAlpha = Clamp01(1.0f - 2.6f * frame.carry);
             if (deskAlpha > 0.01f) {
                 DrawWithOpacity(
                     canvas, 0.0f, 0.0f, kStageWidth, kStageHeight, deskAlpha,
-                    [&](Canvas& target) { DrawDesk(target, pet, settings, keyboardSkin, false); });
+                    [&](Canvas& target) { DrawDesk(target, pet, settings, keyboardSkin); });
             }
             DrawCarriedCat(canvas, pet, catSkin, settings.EyeTheme, frame.carry,
                            settings.WhiteOutline);
-            if (!pet.badges.empty()) DrawBadgesPending(canvas, pet);
+            if (!pet.badges.empty()) DrawBadges(canvas, pet);
         } else {
             DrawSeatedBranch(canvas, pet, settings, catSkin, keyboardSkin, frame);
         }
     }
     if (settings.editMode) {
-        DrawResizeFramePending(canvas, settings.Scale, settings.RotationDegrees,
-                               settings.FlipHorizontal);
+        DrawTransformOverlay(canvas, settings.Scale, settings.RotationDegrees,
+                             settings.FlipHorizontal);
     }
 }

@@ -333,6 +333,7 @@ void SendKey(WORD virtualKey, WORD scanCode, bool down) {
 }
 
 TEST_F(ProgramTest, KeysTypedElsewhereMoveTheDrawnPet) {
+    WriteDword(L"KeyboardMarquee", 0);  // the moving light would change every frame
     RECT rect{};
     HWND overlay = StartPet(rect);
     ASSERT_NE(overlay, nullptr);

@@ -9,6 +9,8 @@
 #include <vector>
 
 #include "../draw/gdiplus_suite_win32.h"
+#include "desk/keyboard_themes.h"
+#include "desk/keyboard_win32.h"
 #include "draw/dib_surface_win32.h"
 #include "pet/pet_state.h"
 #include "render/compose_frame_win32.h"
@@ -22,6 +24,7 @@ class RenderSuite : public GdiplusSuite {
 protected:
     static void TearDownTestSuite() {
         ClearTabbyTextures();
+        ReleaseKeyboardCache();
         GdiplusSuite::TearDownTestSuite();
     }
 };
@@ -52,9 +55,8 @@ inline Frame RenderFrameOf(const PetState& pet, const Settings& settings, const 
             Gdiplus::Bitmap target(frame.width, frame.height, frame.width * 4,
                                    PixelFormat32bppPARGB, static_cast<BYTE*>(surface.bits));
             Gdiplus::Graphics graphics(&target);
-            KeyboardSkin keyboard;
             frame.status = ComposeFrame(graphics, frame.width, frame.height, green, pet, settings,
-                                        skin, keyboard, &frame.stats);
+                                        skin, WornKeyboardSkin(settings, nullptr), &frame.stats);
         }
         GdiFlush();
         const auto* p = static_cast<const std::uint32_t*>(surface.bits);

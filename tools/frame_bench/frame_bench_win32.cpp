@@ -9,6 +9,9 @@
 #include <vector>
 
 #include "base/handles_win32.h"
+#include "desk/desk_win32.h"
+#include "desk/keyboard_themes.h"
+#include "draw/group_opacity_win32.h"
 #include "draw/dib_surface_win32.h"
 #include "render/coat_themes.h"
 #include "render/compose_frame_win32.h"
@@ -88,7 +91,7 @@ void BenchScale(float scale, int frames) {
     Gdiplus::Bitmap target(width, height, width * 4, PixelFormat32bppPARGB,
                            static_cast<BYTE*>(surface.bits));
     Gdiplus::Graphics graphics(&target);
-    KeyboardSkin keyboard;
+    const KeyboardSkin& keyboard = BuiltinKeyboardSkin(0);
     const CatSkin& skin = BuiltinCoatSkin(BuiltinCoat::ClassicBlack);
     SnapshotSimulation sim;
     StartSimulation(sim, settings, skin);
@@ -124,7 +127,7 @@ void CountPerCoat() {
     Gdiplus::Bitmap target(360, 320, 360 * 4, PixelFormat32bppPARGB,
                            static_cast<BYTE*>(surface.bits));
     Gdiplus::Graphics graphics(&target);
-    KeyboardSkin keyboard;
+    const KeyboardSkin& keyboard = BuiltinKeyboardSkin(0);
     for (int coat = 0; coat < 6; ++coat) {
         const CatSkin& skin = BuiltinCoatSkin(coat);
         SnapshotSimulation sim;
@@ -181,7 +184,7 @@ void BenchPoses(int frames) {
     Gdiplus::Bitmap target(360, 320, 360 * 4, PixelFormat32bppPARGB,
                            static_cast<BYTE*>(surface.bits));
     Gdiplus::Graphics graphics(&target);
-    KeyboardSkin keyboard;
+    const KeyboardSkin& keyboard = BuiltinKeyboardSkin(0);
     for (const PoseBench& pose : kPoses) {
         const CatSkin& skin = BuiltinCoatSkin(pose.coat);
         SnapshotSimulation sim;
@@ -216,6 +219,53 @@ void BenchPoses(int frames) {
     }
 }
 
+// One seated frame and the desk alone, timed and counted in the same run: the frame without
+// the desk is the frame less the desk, since the desk is drawn first and alone.
+void BenchDesk(const char* label, const char* script, bool marquee, int frames) {
+    Settings settings;
+    settings.KeyboardMarquee = marquee;
+    DibSurface surface;
+    if (!surface.Create(360, 320)) return;
+    Gdiplus::Bitmap target(360, 320, 360 * 4, PixelFormat32bppPARGB,
+                           static_cast<BYTE*>(surface.bits));
+    Gdiplus::Graphics graphics(&target);
+    const KeyboardSkin& keyboard = BuiltinKeyboardSkin(0);
+    const CatSkin& skin = BuiltinCoatSkin(BuiltinCoat::ClassicBlack);
+    SnapshotSimulation sim;
+    StartSimulation(sim, settings, skin);
+    std::vector<ScriptStep> steps;
+    std::string error;
+    ParseSnapshotScript(script, steps, error);
+    RunSnapshotScript(sim, steps, nullptr, error);
+
+    std::vector<double> frame;
+    std::vector<double> desk;
+    CanvasStats frameCalls;
+    CanvasStats deskCalls;
+    for (int i = 0; i < frames; ++i) {
+        if (sim.pet.badges.size() < 3) RunSnapshotScript(sim, steps, nullptr, error);
+        Clock::time_point start = Clock::now();
+        ComposeFrame(graphics, 360, 320, false, sim.pet, sim.settings, skin, keyboard, &frameCalls);
+        frame.push_back(Since(start));
+        graphics.ResetTransform();
+        graphics.ScaleTransform(1.0f, 1.0f);
+        Canvas setup{&graphics, 0, nullptr};
+        ApplyPetRenderingHints(setup);
+        Canvas canvas{&graphics, 0, &deskCalls};
+        start = Clock::now();
+        DrawDesk(canvas, sim.pet, sim.settings, keyboard);
+        desk.push_back(Since(start));
+    }
+    const Figures f = Summarise(frame);
+    const Figures d = Summarise(desk);
+    std::printf(
+        "%s: frame median %.3f ms, desk alone %.3f ms, frame/(frame - desk) %.2f; "
+        "GDI+ calls per frame %.1f, of them the desk %.1f\n",
+        label, f.median, d.median, f.median / (f.median - d.median),
+        static_cast<double>(frameCalls.gdiplusCalls) / frames,
+        static_cast<double>(deskCalls.gdiplusCalls) / frames);
+}
+
 }  // namespace
 
 int main() {
@@ -224,6 +274,10 @@ int main() {
         std::printf("GDI+ did not start\n");
         return 1;
     }
+    BenchDesk("idle, marquee off", "wait 1", false, 200);
+    BenchDesk("busy, marquee off", "press A; press S; press J; press K; wait 0.2", false, 200);
+    BenchDesk("busy: four keys held, marquee on, badges",
+              "press A; press S; press J; press K; wait 0.2", true, 200);
     BenchScale(1.0f, 300);
     BenchScale(2.5f, 200);
     CountPerCoat();

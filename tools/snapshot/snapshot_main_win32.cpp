@@ -10,12 +10,14 @@
 
 #include "base/handles_win32.h"
 #include "draw/dib_surface_win32.h"
+#include "desk/keyboard_themes.h"
 #include "render/coat_themes.h"
 #include "render/compose_frame_win32.h"
 #include "settings/settings.h"
 #include "settings/settings_rules.h"
 #include "skins/cat_skin_reader.h"
 #include "skins/keyboard_skin.h"
+#include "skins/keyboard_skin_reader.h"
 #include "skins/skin_file.h"
 #include "snapshot/snapshot_options.h"
 #include "snapshot/snapshot_script.h"
@@ -122,6 +124,7 @@ int wmain(int argc, wchar_t** argv) {
     settings.EyeTheme = options.eyes;
     settings.KeyboardTheme = options.keyboard;
     settings.OBSCaptureMode = options.green ? CaptureMode::GreenScreen : CaptureMode::Off;
+    settings.editMode = options.edit;
     for (const auto& [name, text] : options.settingTexts)
         ApplySettingText(settings, name, text, error);
 
@@ -138,9 +141,19 @@ int wmain(int argc, wchar_t** argv) {
         settings.CustomSkin = imported.id;
         skin = &WornCatSkin(settings, &imported);
     }
-    KeyboardSkin keyboard;
-    keyboard.id = "builtin:" + std::to_string(std::clamp(options.keyboard, 0, 2));
-    keyboard.isBuiltin = true;
+    KeyboardSkin importedKeyboard;
+    if (!options.keyboardSkinPath.empty()) {
+        std::string bytes;
+        if (!ReadSkinFileBytes(std::filesystem::path(options.keyboardSkinPath),
+                               kKeyboardSkinFileLimit, "keyboard skin file too big", bytes,
+                               error) ||
+            !ReadKeyboardSkin(bytes, importedKeyboard, error)) {
+            std::fprintf(stderr, "%s: %s\n", options.keyboardSkinPath.c_str(), error.c_str());
+            return 1;
+        }
+        settings.CustomKeyboard = importedKeyboard.id;
+    }
+    const KeyboardSkin& keyboard = WornKeyboardSkin(settings, &importedKeyboard);
 
     SnapshotSimulation sim;
     StartSimulation(sim, settings, *skin);

@@ -31,6 +31,10 @@ bool ParseSnapshotArgs(const std::vector<std::string>& args, SnapshotOptions& op
             options.green = true;
             continue;
         }
+        if (name == "--edit") {
+            options.edit = true;
+            continue;
+        }
         if (i + 1 >= args.size()) {
             error = name.rfind("--", 0) == 0 ? name + " needs a value" : "unknown argument " + name;
             return false;
@@ -55,6 +59,8 @@ bool ParseSnapshotArgs(const std::vector<std::string>& args, SnapshotOptions& op
             options.framesDir = value;
         } else if (name == "--fps") {
             ok = ParseInt(value, options.fps) && options.fps >= 1 && options.fps <= 60;
+        } else if (name == "--keyboard-skin") {
+            options.keyboardSkinPath = value;
         } else if (name == "--script") {
             options.script = value;
         } else if (name == "--set") {

@@ -17,7 +17,9 @@ struct SnapshotOptions {
     std::int32_t eyes = 0;
     std::int32_t keyboard = 0;
     std::string skinPath;
+    std::string keyboardSkinPath;  // an imported keyboard skin to wear
     bool green = false;
+    bool edit = false;  // the resize-and-direction overlay
     std::string script;
     // --frames DIR --fps N: N numbered PNGs a second of the script.
     std::string framesDir;
@@ -35,5 +37,6 @@ bool ParseSnapshotArgs(const std::vector<std::string>& args, SnapshotOptions& op
 inline constexpr const char* kSnapshotUsage =
     "usage: mewlark-snapshot --out FILE.png [--scale S] [--rotation DEG] [--flip] [--coat N] "
     "[--eyes N]\n"
-    "                        [--keyboard N] [--skin FILE] [--green] [--script \"...\"]\n"
-    "                        [--set NAME=VALUE]... [--frames DIR --fps N]\n";
+    "                        [--keyboard N] [--skin FILE] [--keyboard-skin FILE] [--green] "
+    "[--edit]\n"
+    "                        [--script \"...\"] [--set NAME=VALUE]... [--frames DIR --fps N]\n";

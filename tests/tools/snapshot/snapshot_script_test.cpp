@@ -57,10 +57,11 @@ TEST(SnapshotOptionsTest, ReadsTheCommandLine) {
     SnapshotOptions o;
     std::string error;
     ASSERT_TRUE(ParseSnapshotArgs(
-        {"--out",  "a.png",          "--scale",   "2.5",        "--rotation", "-90",
-         "--flip", "--coat",         "5",         "--eyes",     "3",          "--keyboard",
-         "2",      "--skin",         "x.mewlark", "--green",    "--script",   "wait 1",
-         "--set",  "WhiteOutline=0", "--set",     "CoatTheme=2"},
+        {"--out",   "a.png",          "--scale",   "2.5",         "--rotation", "-90",
+         "--flip",  "--coat",         "5",         "--eyes",      "3",          "--keyboard",
+         "2",       "--skin",         "x.mewlark", "--green",     "--script",   "wait 1",
+         "--set",   "WhiteOutline=0", "--set",     "CoatTheme=2", "--edit",     "--keyboard-skin",
+         "k.mewlkb"},
         o, error))
         << error;
     EXPECT_EQ(o.out, "a.png");
@@ -72,17 +73,20 @@ TEST(SnapshotOptionsTest, ReadsTheCommandLine) {
     EXPECT_EQ(o.keyboard, 2);
     EXPECT_EQ(o.skinPath, "x.mewlark");
     EXPECT_TRUE(o.green);
+    EXPECT_TRUE(o.edit);
+    EXPECT_EQ(o.keyboardSkinPath, "k.mewlkb");
     EXPECT_EQ(o.script, "wait 1");
     const std::vector<std::pair<std::string, std::string>> settingTexts = {{"WhiteOutline", "0"},
                                                                            {"CoatTheme", "2"}};
     EXPECT_EQ(o.settingTexts, settingTexts);
 
     const std::vector<std::vector<std::string>> bad = {
-        {},                                   // nothing to write
-        {"--out"},                            // missing value
-        {"--out", "a.png", "--scale", "x"},   // not a number
-        {"--out", "a.png", "--scale", "0"},   // out of range
-        {"--out", "a.png", "--coat", "1.5"},  // not an integer
+        {},                                     // nothing to write
+        {"--out"},                              // missing value
+        {"--out", "a.png", "--scale", "x"},     // not a number
+        {"--out", "a.png", "--keyboard-skin"},  // missing value
+        {"--out", "a.png", "--scale", "0"},     // out of range
+        {"--out", "a.png", "--coat", "1.5"},    // not an integer
         {"--out", "a.png", "--bogus", "1"},
         {"--out", "a.png", "--set", "WhiteOutline"},     // no value
         {"--out", "a.png", "--set", "NoSuchSetting=1"},  // unknown name
