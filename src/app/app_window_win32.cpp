@@ -4,11 +4,16 @@
 
 #include <cmath>
 
+#include "app/foreground_watcher_win32.h"
+#include "app/monotonic_clock.h"
+#include "app/pointer_modes.h"
 #include "app/presentation_win32.h"
+#include "base/small_math.h"
 #include "input/input_monitor_win32.h"
 #include "pet/pet_state.h"
 #include "settings/settings_store_win32.h"
 #include "ui/context_menu_win32.h"
+#include "ui/tray_balloon_win32.h"
 
 namespace {
 
@@ -58,9 +63,26 @@ float OverlayPixelsPerUnit(const PetApp& app) {
     return PixelsPerStageUnit(rect.right - rect.left);
 }
 
-void StartDrag(PetApp& app) {
+ScreenRect OverlayRect(const PetApp& app) {
     RECT rect{};
     GetWindowRect(app.overlayWindow, &rect);
+    return ScreenRect{rect.left, rect.top, rect.right, rect.bottom};
+}
+
+ScreenPoint ToScreenPoint(POINT p) {
+    return ScreenPoint{p.x, p.y};
+}
+
+// The cursor's angle around the window centre, in radians.
+float AngleAroundCentre(const PetApp& app, POINT cursor) {
+    const ScreenRect r = OverlayRect(app);
+    const double cx = (r.left + r.right) / 2.0;
+    const double cy = (r.top + r.bottom) / 2.0;
+    return static_cast<float>(std::atan2(cursor.y - cy, cursor.x - cx));
+}
+
+void StartDrag(PetApp& app) {
+    const ScreenRect rect = OverlayRect(app);
     app.dragCursorStart = MessageCursor();
     app.dragWindowStart = POINT{rect.left, rect.top};
     app.dragging = true;
@@ -71,8 +93,7 @@ void StartDrag(PetApp& app) {
 // The window follows the cursor; the step, turned into the pet's own frame, swings the pet.
 void ContinueDrag(PetApp& app) {
     const POINT cursor = MessageCursor();
-    RECT rect{};
-    GetWindowRect(app.overlayWindow, &rect);
+    const ScreenRect rect = OverlayRect(app);
     const int x = cursor.x + app.dragWindowStart.x - app.dragCursorStart.x;
     const int y = cursor.y + app.dragWindowStart.y - app.dragCursorStart.y;
     const Vec2 step =
@@ -83,15 +104,116 @@ void ContinueDrag(PetApp& app) {
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void EndDrag(PetApp& app) {
-    app.dragging = false;
-    SetHeld(app.pet, false, 0, 0, OverlayPixelsPerUnit(app));
-    ReleaseCapture();
-    RECT rect{};
-    GetWindowRect(app.overlayWindow, &rect);
-    app.settings.PosX = rect.left;
-    app.settings.PosY = rect.top;
+void ContinueRotation(PetApp& app) {
+    const RotationStep step =
+        StepRotation(app.rotateStartAngle, AngleAroundCentre(app, MessageCursor()),
+                     app.rotateStartValue, app.rotateMoved);
+    app.rotateMoved = step.moved;
+    if (step.moved) app.settings.RotationDegrees = step.degrees;
+}
+
+void ContinueResize(PetApp& app) {
+    const ResizeStep step = StepResize(static_cast<EditHandle>(app.resizeCorner),
+                                       ScreenPoint{app.resizeAnchorX, app.resizeAnchorY},
+                                       ToScreenPoint(MessageCursor()));
+    app.settings.Scale = step.scale;
+    SetWindowPos(app.overlayWindow, nullptr, step.window.left, step.window.top,
+                 step.window.right - step.window.left, step.window.bottom - step.window.top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+PointerMode CurrentPointerMode(const PetApp& app) {
+    if (app.rotating) return PointerMode::Rotating;
+    if (app.resizeCorner >= 0) return PointerMode::Resizing;
+    if (app.dragging) return PointerMode::Dragging;
+    return PointerMode::Idle;
+}
+
+// Left button down on the pet: a handle in edit mode, otherwise the start of a drag.
+void OnLeftButtonDown(PetApp& app) {
+    app.rotateClickMirrored = false;
+    if (app.settings.editMode) {
+        const POINT cursor = MessageCursor();
+        const ScreenRect rect = OverlayRect(app);
+        const EditHandle handle = HitTestEditHandles(ToScreenPoint(cursor), rect);
+        if (handle == EditHandle::Rotation) {
+            app.rotating = true;
+            app.rotateMoved = false;
+            app.rotateStartAngle = AngleAroundCentre(app, cursor);
+            app.rotateStartValue = app.settings.RotationDegrees;
+            SetCapture(app.overlayWindow);
+            return;
+        }
+        if (handle == EditHandle::Outside) {
+            app.settings.editMode = false;
+            return;
+        }
+        if (IsCorner(handle)) {
+            const ScreenPoint anchor = ResizeAnchor(handle, rect);
+            app.resizeCorner = static_cast<int32_t>(handle);
+            app.resizeAnchorX = anchor.x;
+            app.resizeAnchorY = anchor.y;
+            SetCapture(app.overlayWindow);
+            return;
+        }
+    }
+    StartDrag(app);
+}
+
+void OnDoubleClick(PetApp& app) {
+    if (!app.settings.editMode) {
+        app.settings.editMode = true;
+        return;
+    }
+    const EditHandle handle = HitTestEditHandles(ToScreenPoint(MessageCursor()), OverlayRect(app));
+    if (handle != EditHandle::Rotation) {
+        app.settings.editMode = false;
+        return;
+    }
+    // The first click of the pair already mirrored the pet; a double click only straightens it.
+    if (app.rotateClickMirrored) app.settings.FlipHorizontal = !app.settings.FlipHorizontal;
+    app.rotateClickMirrored = false;
+    app.settings.RotationDegrees = 0.0f;
     SaveSettings(app.settings);
+}
+
+LPCWSTR CursorResource(CursorShape shape) {
+    switch (shape) {
+        case CursorShape::Hand:
+            return IDC_HAND;
+        case CursorShape::SizeNwse:
+            return IDC_SIZENWSE;
+        case CursorShape::SizeNesw:
+            return IDC_SIZENESW;
+        case CursorShape::SizeAll:
+            return IDC_SIZEALL;
+        case CursorShape::Arrow:
+            break;
+    }
+    return IDC_ARROW;
+}
+
+void SetPetCursor(PetApp& app, HWND window) {
+    CursorShape shape = CursorShape::Hand;
+    if (IsOverlay(window) && app.settings.editMode) {
+        POINT cursor{};
+        GetCursorPos(&cursor);
+        shape = CursorShapeFor(true, HitTestEditHandles(ToScreenPoint(cursor), OverlayRect(app)));
+    }
+    SetCursor(LoadCursorW(nullptr, CursorResource(shape)));
+}
+
+constexpr wchar_t kClickThroughOnTitle[] = L"Mewlark 已开启完全鼠标穿透";
+constexpr wchar_t kClickThroughOnText[] = L"再次按 Ctrl+Alt+Shift+P 或按住 Alt 右键小猫即可取消";
+constexpr wchar_t kClickThroughOffTitle[] = L"Mewlark 已取消完全鼠标穿透";
+constexpr wchar_t kClickThroughOffText[] = L"现在可以正常拖动、摸头和右键打开菜单了";
+
+void ToggleFullClickThrough(PetApp& app) {
+    app.settings.FullClickThrough = !app.settings.FullClickThrough;
+    SaveSettings(app.settings);
+    const bool on = app.settings.FullClickThrough;
+    ShowTrayBalloon(app.trayOwnerWindow, on ? kClickThroughOnTitle : kClickThroughOffTitle,
+                    on ? kClickThroughOnText : kClickThroughOffText);
 }
 
 void ShowPetAgain(PetApp& app) {
@@ -101,7 +223,10 @@ void ShowPetAgain(PetApp& app) {
     }
     if (!app.petShown) {
         app.petShown = true;
-        if (app.overlayWindow != nullptr) ShowWindow(app.overlayWindow, SW_SHOWNOACTIVATE);
+        if (app.overlayWindow != nullptr && !app.autoHidden) {
+            ShowWindow(app.overlayWindow, SW_SHOWNOACTIVATE);
+            StartFrames(app, MonotonicSeconds());
+        }
     }
     POINT cursor{};
     GetCursorPos(&cursor);
@@ -135,12 +260,11 @@ LRESULT HandleAppMessage(PetApp& app, HWND window, UINT message, WPARAM wParam, 
             return 0;
         case WM_CANCELMODE:
         case WM_CAPTURECHANGED:
+            // Taking the capture again for a new press is no loss (Wine reports it).
+            if (message == WM_CAPTURECHANGED && reinterpret_cast<HWND>(lParam) == window) return 0;
             if (IsOverlay(window)) {
                 app.rightClickPending = false;
-                if (app.dragging) {
-                    app.dragging = false;
-                    SetHeld(app.pet, false, 0, 0, OverlayPixelsPerUnit(app));
-                }
+                EndPointerModes(app, true);
             }
             return 0;
         case WM_MOUSEACTIVATE:
@@ -149,16 +273,30 @@ LRESULT HandleAppMessage(PetApp& app, HWND window, UINT message, WPARAM wParam, 
             if (IsOverlay(window)) return MA_NOACTIVATE;
             break;
         case WM_LBUTTONDOWN:
-            if (IsOverlay(window) && (!app.settings.FullClickThrough || AltHeld())) StartDrag(app);
+            if (IsOverlay(window) &&
+                (app.settings.editMode || !app.settings.FullClickThrough || AltHeld())) {
+                OnLeftButtonDown(app);
+            }
             return 0;
         case WM_MOUSEMOVE:
-            if (IsOverlay(window) && app.dragging) ContinueDrag(app);
+            if (!IsOverlay(window)) return 0;
+            if (app.rotating) {
+                ContinueRotation(app);
+            } else if (app.resizeCorner >= 0) {
+                ContinueResize(app);
+            } else if (app.dragging) {
+                ContinueDrag(app);
+            }
             return 0;
         case WM_LBUTTONUP:
-            if (IsOverlay(window) && app.dragging) {
-                ContinueDrag(app);  // the release point may differ from the last move
-                EndDrag(app);
+            if (IsOverlay(window)) {
+                if (app.dragging)
+                    ContinueDrag(app);  // the release point may differ from the last move
+                EndPointerModes(app, false);
             }
+            return 0;
+        case WM_LBUTTONDBLCLK:
+            if (IsOverlay(window)) OnDoubleClick(app);
             return 0;
         case WM_RBUTTONDOWN:
             if (IsOverlay(window)) {
@@ -181,7 +319,7 @@ LRESULT HandleAppMessage(PetApp& app, HWND window, UINT message, WPARAM wParam, 
             return 0;
         case WM_SETCURSOR:
             if (LOWORD(lParam) == HTCLIENT) {
-                SetCursor(LoadCursorW(nullptr, IDC_HAND));
+                SetPetCursor(app, window);
                 return TRUE;
             }
             break;
@@ -205,10 +343,7 @@ LRESULT HandleAppMessage(PetApp& app, HWND window, UINT message, WPARAM wParam, 
             if (IsOverlay(window)) OnSessionChange(app, wParam);
             return 0;
         case WM_HOTKEY:
-            if (wParam == kHotKeyId) {
-                app.settings.FullClickThrough = !app.settings.FullClickThrough;
-                SaveSettings(app.settings);
-            }
+            if (wParam == kHotKeyId) ToggleFullClickThrough(app);
             return 0;
         case WM_PET_TRAY:
             if (lParam == WM_CONTEXTMENU || lParam == WM_LBUTTONUP || lParam == WM_RBUTTONUP) {
@@ -242,6 +377,11 @@ void SetTaskbarCreatedMessage(UINT message) {
 }
 
 LRESULT CALLBACK PetWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_DROPFILES) {
+        // Skins are imported from drops once skin folders exist; the drop is released either way.
+        DragFinish(reinterpret_cast<HDROP>(wParam));
+        return 0;
+    }
     if (theApp != nullptr) {
         bool handled = false;
         const LRESULT result = HandleAppMessage(*theApp, window, message, wParam, lParam, handled);
@@ -277,6 +417,28 @@ void OpenContextMenu(PetApp& app, POINT at) {
         case MenuCommand::None:
             break;
     }
+}
+
+void EndPointerModes(PetApp& app, bool captureLost) {
+    const PointerMode mode = CurrentPointerMode(app);
+    const PointerEnd end = EndPointerMode(mode, app.rotateMoved, captureLost);
+    // Cleared first: releasing the capture sends WM_CAPTURECHANGED back here.
+    app.dragging = false;
+    app.resizeCorner = -1;
+    app.rotating = false;
+    if (mode == PointerMode::Idle || app.overlayWindow == nullptr) return;
+    if (end.dropHeld) SetHeld(app.pet, false, 0, 0, OverlayPixelsPerUnit(app));
+    if (GetCapture() == app.overlayWindow) ReleaseCapture();
+    if (end.toggleMirror) {
+        app.settings.FlipHorizontal = !app.settings.FlipHorizontal;
+        app.rotateClickMirrored = true;
+    }
+    if (end.storePosition) {
+        const ScreenRect rect = OverlayRect(app);
+        app.settings.PosX = rect.left;
+        app.settings.PosY = rect.top;
+    }
+    if (end.save) SaveSettings(app.settings);
 }
 
 void QuitApp(PetApp& app) {

@@ -52,6 +52,7 @@ struct PetApp {
     bool rotateMoved = false;
     float rotateStartAngle = 0.0f;
     float rotateStartValue = 0.0f;
+    bool rotateClickMirrored = false;  // the last click on the rotation handle mirrored the pet
     bool rightClickPending = false;
     bool menuWaitsForAlt = false;
     POINT menuPoint{};
@@ -76,6 +77,7 @@ struct PetApp {
     bool elevationNoticeShown = false;
     WinEventHook foregroundHook;
     bool sessionNotifyRegistered = false;
+    bool holdStartupSave = false;  // the settings key was unreadable: keep the user's values
 
     PetApp() = default;
     PetApp(const PetApp&) = delete;

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "app/app_window_win32.h"
+#include "app/foreground_watcher_win32.h"
 #include "app/frame_pacing.h"
 #include "app/frame_steps.h"
 #include "app/monotonic_clock.h"
@@ -214,6 +215,7 @@ void ReassertTopmost(PetApp& app) {
 
 void RestartPresentation(PetApp& app) {
     const double now = MonotonicSeconds();
+    ReinstallDeadKeyboardHook(app, now);  // before the reset forgets which keys raw input saw
     ResetInput(app.input);
     RegisterRawInput(app.input, app.overlayWindow);
     InstallKeyboardHook(app.input);
@@ -222,11 +224,15 @@ void RestartPresentation(PetApp& app) {
     app.lastFrameTime = now;
     app.lastPresentTime = now;
     app.layeredFailures = 0;
-    app.dragging = false;
+    EndPointerModes(app, true);
     app.nextFrameTime = 0;
     if (app.overlayWindow != nullptr) {
-        SetTimer(app.overlayWindow, kFrameTimerId, kFrameTimerMs, nullptr);
-        if (app.petShown && !app.autoHidden) ShowWindow(app.overlayWindow, SW_SHOWNOACTIVATE);
+        if (app.petShown && !app.autoHidden) {
+            StartFrames(app, 0.0);
+            ShowWindow(app.overlayWindow, SW_SHOWNOACTIVATE);
+        } else {
+            StopFrames(app);  // a hidden pet sleeps
+        }
     }
     PlacePetWindow(app, false, false);
     // The off-screen capture position goes last, so nothing puts the window back on the desktop.

@@ -9,6 +9,7 @@
 #include "app/app_window_win32.h"
 #include "app/command_line.h"
 #include "app/dpi_awareness_win32.h"
+#include "app/foreground_watcher_win32.h"
 #include "app/frame_pacing.h"
 #include "app/monotonic_clock.h"
 #include "app/pet_app_win32.h"
@@ -92,7 +93,7 @@ int RunFrameLoop(PetApp& app) {
             if (MonotonicSeconds() > pumpDeadline) break;
         }
         RenderFrameIfDue(app);
-        // The foreground watcher runs here once it exists.
+        WatchForeground(app);
     }
 }
 
@@ -115,7 +116,8 @@ int RunPet(HINSTANCE instance) {
     struct ClearTheApp {
         ~ClearTheApp() { theApp = nullptr; }
     } clearTheApp;
-    LoadSettings(app.settings);
+    // After an unreadable key the defaults must not be written over the user's settings.
+    app.holdStartupSave = LoadSettings(app.settings) == SettingsLoad::Unreadable;
     // Skin libraries are loaded here once skin folders exist.
 
     app.elevated = ProcessElevated();
@@ -139,7 +141,7 @@ int RunPet(HINSTANCE instance) {
         app.trayOwnerWindow = nullptr;
         return 1;
     }
-    PlacePetWindow(app, false, true);
+    PlacePetWindow(app, false, !app.holdStartupSave);
     DragAcceptFiles(app.overlayWindow, TRUE);
     AllowMessagesFromLowerIntegrity(app.overlayWindow, {WM_DROPFILES, WM_COPYDATA, 0x0049});
 
@@ -152,7 +154,7 @@ int RunPet(HINSTANCE instance) {
     AddTrayIcon(app.trayOwnerWindow);
     app.sessionNotifyRegistered =
         WTSRegisterSessionNotification(app.overlayWindow, NOTIFY_FOR_THIS_SESSION) != FALSE;
-    // The foreground event hook is installed here once the foreground watcher exists.
+    InstallForegroundHook(app);
 
     if (app.trayOwnerWindow != nullptr) {
         RegisterHotKey(app.trayOwnerWindow, kHotKeyId,

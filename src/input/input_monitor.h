@@ -71,6 +71,7 @@ struct InputMonitor {
     std::unordered_set<PhysicalKey> polledDownKeys;
     std::unordered_map<PhysicalKey, double> eventDownTime;
     double lastRawKeyTime = 0.0;
+    double lastHookKeyTime = 0.0;  // the hook's last key: a hook the system dropped goes quiet
     double lastRawMouseTime = 0.0;
     bool tabletPresent = false;
     double lastPenInputTime = 0.0;

@@ -110,6 +110,7 @@ LRESULT CALLBACK KeyboardHookProc(int code, WPARAM wParam, LPARAM lParam) {
         const uint32_t message = wParam > 0xFFFFFFFFu ? 0u : static_cast<uint32_t>(wParam);
         if (const auto event =
                 KeyEventFromHook(message, record->scanCode, record->flags, record->vkCode)) {
+            if (hookTarget->system.now) hookTarget->lastHookKeyTime = hookTarget->system.now();
             OnKeyEvent(*hookTarget, event->key, event->down, event->virtualKey);
         }
     }

@@ -176,3 +176,8 @@ std::uint32_t ScalePctFor(float scale) {
     const float percent = std::clamp(scale * 100.0f + 0.5f, 0.0f, 1.0e9f);
     return static_cast<std::uint32_t>(percent);
 }
+
+SettingsLoad SettingsLoadForOpenError(long error) {
+    if (error == kRegistrySuccess) return SettingsLoad::Loaded;
+    return error == kRegistryFileNotFound ? SettingsLoad::NoKey : SettingsLoad::Unreadable;
+}

@@ -141,6 +141,18 @@ std::vector<RegistryWrite> SettingsWrites(const Settings& settings);
 bool ApplySettingText(Settings& settings, std::string_view name, std::string_view text,
                       std::string& error);
 
+// What loading found: no key yet (a first run), the values read, or a key that exists but
+// could not be opened (access denied, a passing registry failure). After an unreadable key
+// the program runs on the defaults and must not write them over the user's settings.
+enum class SettingsLoad { Loaded, NoKey, Unreadable };
+
+// Registry error codes that tell the cases apart.
+inline constexpr long kRegistrySuccess = 0;
+inline constexpr long kRegistryFileNotFound = 2;
+
+// The outcome of opening the key for reading, from the error of the open.
+SettingsLoad SettingsLoadForOpenError(long error);
+
 // The stored forms of rotation and scale.
 std::int32_t RotationTenthsFor(float degrees);
 std::uint32_t ScalePctFor(float scale);

@@ -13,6 +13,8 @@ static_assert(static_cast<DWORD>(RegistryType::Binary) == REG_BINARY);
 static_assert(static_cast<DWORD>(RegistryType::Dword) == REG_DWORD);
 static_assert(static_cast<DWORD>(RegistryType::MultiString) == REG_MULTI_SZ);
 static_assert(static_cast<DWORD>(RegistryType::Qword) == REG_QWORD);
+static_assert(kRegistrySuccess == ERROR_SUCCESS);
+static_assert(kRegistryFileNotFound == ERROR_FILE_NOT_FOUND);
 
 namespace {
 
@@ -37,13 +39,14 @@ std::optional<RegistryValue> ReadValue(HKEY key, std::string_view name) {
 
 }  // namespace
 
-void LoadSettings(Settings& settings) {
+SettingsLoad LoadSettings(Settings& settings) {
     RegistryKey key;
-    if (RegOpenKeyExW(HKEY_CURRENT_USER, kSettingsKeyPath, 0, KEY_QUERY_VALUE, key.Out()) !=
-        ERROR_SUCCESS)
-        return;
+    const SettingsLoad load = SettingsLoadForOpenError(
+        RegOpenKeyExW(HKEY_CURRENT_USER, kSettingsKeyPath, 0, KEY_QUERY_VALUE, key.Out()));
+    if (load != SettingsLoad::Loaded) return load;
     ApplyStoredSettings(settings,
                         [&key](std::string_view name) { return ReadValue(key.Get(), name); });
+    return load;
 }
 
 long SaveSettings(const Settings& settings) {

@@ -3,6 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdlib>
+#include <initializer_list>
+#include <iterator>
 #include <optional>
 #include <string>
 #include <vector>
@@ -355,6 +359,241 @@ TEST_F(ProgramTest, KeysTypedElsewhereMoveTheDrawnPet) {
     SendKey('L', 0x26, false);
 
     EXPECT_GT(CountDifferent(quietB, typing), idleChange * 2 + 200) << "idle change " << idleChange;
+}
+
+}  // namespace
+
+namespace {
+
+constexpr POINT kCatBody{184, 196};  // a Stage point on the cat's body
+
+void SendChord(std::initializer_list<WORD> keys) {
+    for (WORD k : keys) SendKey(k, static_cast<WORD>(MapVirtualKeyW(k, MAPVK_VK_TO_VSC)), true);
+    for (auto it = std::rbegin(keys); it != std::rend(keys); ++it)
+        SendKey(*it, static_cast<WORD>(MapVirtualKeyW(*it, MAPVK_VK_TO_VSC)), false);
+}
+
+void Click(POINT at) {
+    MoveCursorTo(at);
+    Sleep(60);
+    SendButton(MOUSEEVENTF_LEFTDOWN);
+    SendButton(MOUSEEVENTF_LEFTUP);
+}
+
+// Presses at `from`, moves in steps to `to` and releases there.
+void DragFromTo(POINT from, POINT to) {
+    MoveCursorTo(from);
+    Sleep(100);
+    SendButton(MOUSEEVENTF_LEFTDOWN);
+    for (int step = 1; step <= 10; ++step) {
+        MoveCursorTo(
+            POINT{from.x + (to.x - from.x) * step / 10, from.y + (to.y - from.y) * step / 10});
+        Sleep(20);
+    }
+    SendButton(MOUSEEVENTF_LEFTUP);
+}
+
+POINT OnStage(const RECT& window, POINT stage) {
+    return POINT{window.left + stage.x, window.top + stage.y};
+}
+
+bool RectIs(HWND window, const RECT& expected, RECT& seen) {
+    GetWindowRect(window, &seen);
+    return EqualRect(&seen, &expected) != FALSE;
+}
+
+// Turns edit mode on with a double click on the cat.
+bool EnterEditMode(HWND overlay, const RECT& rect) {
+    const POINT body = OnStage(rect, kCatBody);
+    MoveCursorTo(body);
+    if (!WaitUntil([&] { return !ClickThrough(overlay); }, 3000)) return false;
+    Click(body);
+    SendButton(MOUSEEVENTF_LEFTDOWN);
+    SendButton(MOUSEEVENTF_LEFTUP);
+    // In edit mode the whole window takes clicks, its empty corners too.
+    MoveCursorTo(OnStage(rect, POINT{30, 300}));
+    const bool on = WaitUntil([&] { return !ClickThrough(overlay); }, 3000);
+    Sleep(600);  // past the double-click time, so the next press is a click of its own
+    return on;
+}
+
+// With Alt held the cat takes the drag again; under Wine the pet does not see an Alt injected
+// from this process in its key state, so only the first half is driven here.
+TEST_F(ProgramTest, FullClickThroughLetsADragOnTheCatThroughToWhatIsBelow) {
+    WriteDword(L"FullClickThrough", 1);
+    RECT start{};
+    HWND overlay = StartPet(start);
+    ASSERT_NE(overlay, nullptr);
+    const POINT grab = OnStage(start, kCatBody);
+    MoveCursorTo(grab);
+    Sleep(300);
+    EXPECT_TRUE(ClickThrough(overlay)) << "the cat itself lets clicks through";
+    DragFromTo(grab, POINT{grab.x - 100, grab.y - 50});
+    Sleep(300);
+    RECT seen{};
+    EXPECT_TRUE(RectIs(overlay, start, seen)) << seen.left << "," << seen.top;
+    EXPECT_EQ(ReadDword(L"PosX"), static_cast<DWORD>(start.left));
+}
+
+TEST_F(ProgramTest, HotKeyTogglesFullClickThroughAndSavesIt) {
+    RECT rect{};
+    ASSERT_NE(StartPet(rect), nullptr);
+    SendChord({VK_CONTROL, VK_MENU, VK_SHIFT, 'P'});
+    EXPECT_TRUE(WaitUntil([] { return ReadDword(L"FullClickThrough") == 1u; }, 3000));
+    SendChord({VK_CONTROL, VK_MENU, VK_SHIFT, 'P'});
+    EXPECT_TRUE(WaitUntil([] { return ReadDword(L"FullClickThrough") == 0u; }, 3000));
+}
+
+TEST_F(ProgramTest, EditModeResizesAroundTheFixedCornerWithinTheScaleLimits) {
+    WriteDword(L"HasPos", 1);
+    WriteDword(L"PosX", 100);
+    WriteDword(L"PosY", 100);
+    RECT start{};
+    HWND overlay = StartPet(start);
+    ASSERT_NE(overlay, nullptr);
+    ASSERT_TRUE(EnterEditMode(overlay, start));
+
+    // The top-left handle, so the bottom-right corner stays. Under Wine the capture of a window
+    // that is not in front does not hold, so the cursor must stay over the window: the handle
+    // lies inside it and the moves are small. Growing takes the cursor past the edge before the
+    // window follows, so only shrinking can be driven here.
+    const POINT fixed{start.right, start.bottom};
+    struct Case {
+        const char* what;
+        POINT to;  // where the handle is released, relative to the fixed corner
+        int width, height;
+        DWORD scalePct;
+    };
+    const Case cases[] = {
+        {"shrinks to 0.5", {-180, -160}, 180, 160, 50},
+        {"clamped at 0.45, the least", {-60, -60}, 162, 144, 45},
+    };
+    for (const Case& c : cases) {
+        RECT before{};
+        GetWindowRect(overlay, &before);
+        const int w = before.right - before.left;
+        const int h = before.bottom - before.top;
+        const POINT press{before.left + 10 * w / 360, before.top + 26 * h / 320};
+        const POINT to{fixed.x + c.to.x, fixed.y + c.to.y};
+        MoveCursorTo(press);
+        Sleep(100);
+        SendButton(MOUSEEVENTF_LEFTDOWN);
+        const int steps = std::max(std::abs(to.x - press.x), std::abs(to.y - press.y)) / 3 + 1;
+        for (int i = 1; i <= steps; ++i) {
+            MoveCursorTo(POINT{press.x + (to.x - press.x) * i / steps,
+                               press.y + (to.y - press.y) * i / steps});
+            Sleep(15);
+        }
+        SendButton(MOUSEEVENTF_LEFTUP);
+        const RECT expected{fixed.x - c.width, fixed.y - c.height, fixed.x, fixed.y};
+        RECT seen{};
+        EXPECT_TRUE(WaitUntil([&] { return RectIs(overlay, expected, seen); }, 3000))
+            << c.what << ": " << seen.left << "," << seen.top << " " << seen.right - seen.left
+            << "x" << seen.bottom - seen.top;
+        EXPECT_TRUE(WaitUntil([&] { return ReadDword(L"ScalePct") == c.scalePct; }, 3000))
+            << c.what << ": " << ReadDword(L"ScalePct").value_or(0);
+        EXPECT_EQ(static_cast<LONG>(ReadDword(L"PosX").value_or(0)), expected.left) << c.what;
+        EXPECT_EQ(static_cast<LONG>(ReadDword(L"PosY").value_or(0)), expected.top) << c.what;
+        Sleep(600);
+    }
+}
+
+TEST_F(ProgramTest, APressOnTheRotationHandleMirrorsAndADoubleClickOnlyStraightens) {
+    RECT rect{};
+    HWND overlay = StartPet(rect);
+    ASSERT_NE(overlay, nullptr);
+    ASSERT_TRUE(EnterEditMode(overlay, rect));
+    const POINT handle = OnStage(rect, POINT{180, 12});
+
+    Click(handle);
+    EXPECT_TRUE(WaitUntil([] { return ReadDword(L"FlipHorizontal") == 1u; }, 3000));
+    Sleep(600);
+
+    // Turn it a quarter: the handle goes round the window centre to its right (staying over the
+    // window, where Wine delivers the moves).
+    const POINT centre{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+    DragFromTo(handle, POINT{centre.x + 150, centre.y + 4});
+    EXPECT_TRUE(WaitUntil([] { return ReadDword(L"RotationTenths") == 900u; }, 3000))
+        << static_cast<LONG>(ReadDword(L"RotationTenths").value_or(0));
+    EXPECT_EQ(ReadDword(L"FlipHorizontal"), 1u) << "a turn does not mirror";
+    Sleep(600);
+
+    // The handle now sits where it was drawn before the turn only in the edit frame, which
+    // does not turn: a double click there resets the rotation and leaves the mirror alone.
+    Click(handle);
+    SendButton(MOUSEEVENTF_LEFTDOWN);
+    SendButton(MOUSEEVENTF_LEFTUP);
+    EXPECT_TRUE(WaitUntil([] { return ReadDword(L"RotationTenths") == 0u; }, 3000));
+    Sleep(300);
+    EXPECT_EQ(ReadDword(L"FlipHorizontal"), 1u) << "the double click's first click is undone";
+}
+
+// A window of this process covering the whole primary monitor, in front.
+class FullScreenWindow {
+public:
+    FullScreenWindow() {
+        WNDCLASSW cls{};
+        cls.lpfnWndProc = DefWindowProcW;
+        cls.hInstance = GetModuleHandleW(nullptr);
+        cls.lpszClassName = L"MewlarkTestFullScreen";
+        cls.hbrBackground = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
+        RegisterClassW(&cls);
+        window_ = CreateWindowExW(0, cls.lpszClassName, L"full screen", WS_POPUP | WS_VISIBLE, 0, 0,
+                                  GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN),
+                                  nullptr, nullptr, cls.hInstance, nullptr);
+        SetForegroundWindow(window_);
+    }
+    ~FullScreenWindow() { Close(); }
+    void Close() {
+        if (window_ != nullptr) DestroyWindow(window_);
+        window_ = nullptr;
+    }
+    HWND Get() const { return window_; }
+
+private:
+    HWND window_ = nullptr;
+};
+
+void PumpMessages() {
+    MSG message{};
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
+}
+
+TEST_F(ProgramTest, AFullScreenProgramInFrontHidesThePetUntilItGoes) {
+    WriteDword(L"AutoHideFullscreen", 1);
+    RECT rect{};
+    HWND overlay = StartPet(rect);
+    ASSERT_NE(overlay, nullptr);
+
+    FullScreenWindow fullScreen;
+    ASSERT_NE(fullScreen.Get(), nullptr);
+    EXPECT_TRUE(WaitUntil(
+        [&] {
+            PumpMessages();
+            return !IsWindowVisible(overlay);
+        },
+        5000))
+        << "foreground " << GetForegroundWindow() << " ours " << fullScreen.Get();
+
+    fullScreen.Close();
+    EXPECT_TRUE(WaitUntil(
+        [&] {
+            PumpMessages();
+            return IsWindowVisible(overlay) != FALSE;
+        },
+        5000));
+}
+
+TEST_F(ProgramTest, WithoutAutoHideAFullScreenProgramLeavesThePetShown) {
+    RECT rect{};
+    HWND overlay = StartPet(rect);
+    ASSERT_NE(overlay, nullptr);
+    FullScreenWindow fullScreen;
+    for (int i = 0; i < 30; ++i) {
+        PumpMessages();
+        Sleep(50);
+    }
+    EXPECT_TRUE(IsWindowVisible(overlay));
 }
 
 }  // namespace

@@ -362,3 +362,18 @@ TEST(SettingTextTest, RefusesUnknownNamesAndValuesTheStoreCannotHold) {
 }
 
 }  // namespace
+
+TEST(SettingsLoadTest, OnlyAMissingKeyIsAFirstRun) {
+    struct Case {
+        long error;
+        SettingsLoad expected;
+    };
+    const Case cases[] = {
+        {0, SettingsLoad::Loaded},         // opened
+        {2, SettingsLoad::NoKey},          // ERROR_FILE_NOT_FOUND
+        {5, SettingsLoad::Unreadable},     // ERROR_ACCESS_DENIED
+        {1450, SettingsLoad::Unreadable},  // ERROR_NO_SYSTEM_RESOURCES
+        {1009, SettingsLoad::Unreadable},  // ERROR_BADDB
+    };
+    for (const Case& c : cases) EXPECT_EQ(SettingsLoadForOpenError(c.error), c.expected) << c.error;
+}

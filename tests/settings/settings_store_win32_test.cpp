@@ -1,6 +1,7 @@
 #include "settings/settings_store_win32.h"
 
 #include <windows.h>
+#include <sddl.h>
 
 #include <gtest/gtest.h>
 
@@ -72,6 +73,35 @@ Settings Loaded() {
     Settings s;
     LoadSettings(s);
     return s;
+}
+
+// Sets the key's access list from a security descriptor string.
+bool SetKeyAccess(const wchar_t* sddl) {
+    PSECURITY_DESCRIPTOR descriptor = nullptr;
+    if (!ConvertStringSecurityDescriptorToSecurityDescriptorW(sddl, SDDL_REVISION_1, &descriptor,
+                                                              nullptr))
+        return false;
+    RegistryKey key;
+    LSTATUS rc = RegOpenKeyExW(HKEY_CURRENT_USER, kSettingsKeyPath, 0, WRITE_DAC, key.Out());
+    if (rc == ERROR_SUCCESS)
+        rc = RegSetKeySecurity(key.Get(), DACL_SECURITY_INFORMATION, descriptor);
+    LocalFree(descriptor);
+    return rc == ERROR_SUCCESS;
+}
+
+TEST_F(SettingsStoreTest, AnUnreadableKeyIsToldFromAMissingOne) {
+    Settings s;
+    EXPECT_EQ(LoadSettings(s), SettingsLoad::NoKey);
+    PutDword(L"FlipHorizontal", 1);
+    EXPECT_EQ(LoadSettings(s), SettingsLoad::Loaded);
+    EXPECT_TRUE(s.FlipHorizontal);
+
+    // Everyone may do anything with the key except read it.
+    ASSERT_TRUE(SetKeyAccess(L"D:(D;;KR;;;WD)(A;;KA;;;WD)"));
+    Settings denied;
+    EXPECT_EQ(LoadSettings(denied), SettingsLoad::Unreadable);
+    EXPECT_EQ(denied, Settings{});
+    ASSERT_TRUE(SetKeyAccess(L"D:(A;;KA;;;WD)"));
 }
 
 TEST_F(SettingsStoreTest, MissingKeyKeepsDefaults) {
