@@ -3,6 +3,7 @@
 #include <wtsapi32.h>
 
 #include <cmath>
+#include <memory>
 
 #include "app/foreground_watcher_win32.h"
 #include "app/monotonic_clock.h"
@@ -14,6 +15,7 @@
 #include "settings/settings_store_win32.h"
 #include "ui/context_menu_win32.h"
 #include "ui/tray_balloon_win32.h"
+#include "update/update_results.h"
 
 namespace {
 
@@ -381,6 +383,17 @@ LRESULT CALLBACK PetWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM 
         // Skins are imported from drops once skin folders exist; the drop is released either way.
         DragFinish(reinterpret_cast<HDROP>(wParam));
         return 0;
+    }
+    // A thread's result record is ours from here on, with or without an application to take it.
+    if (message == WM_PET_UPDATE_RESULT) {
+        const std::unique_ptr<UpdateCheckResult> result(
+            reinterpret_cast<UpdateCheckResult*>(lParam));
+        return 0;  // the update check's dialogs come with the update check
+    }
+    if (message == WM_PET_DOWNLOAD_RESULT) {
+        const std::unique_ptr<DownloadResult> result(reinterpret_cast<DownloadResult*>(lParam));
+        if (theApp != nullptr) theApp->downloadRunning = false;
+        return 0;  // installing the download comes with the self-update
     }
     if (theApp != nullptr) {
         bool handled = false;
