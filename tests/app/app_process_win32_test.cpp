@@ -492,8 +492,15 @@ TEST_F(ProgramTest, EditModeResizesAroundTheFixedCornerWithinTheScaleLimits) {
             << "x" << seen.bottom - seen.top;
         EXPECT_TRUE(WaitUntil([&] { return ReadDword(L"ScalePct") == c.scalePct; }, 3000))
             << c.what << ": " << ReadDword(L"ScalePct").value_or(0);
-        EXPECT_EQ(static_cast<LONG>(ReadDword(L"PosX").value_or(0)), expected.left) << c.what;
-        EXPECT_EQ(static_cast<LONG>(ReadDword(L"PosY").value_or(0)), expected.top) << c.what;
+        // The position is written after the scale: wait for it too, not just read it.
+        EXPECT_TRUE(WaitUntil(
+            [&] {
+                return ReadDword(L"PosX") == static_cast<DWORD>(expected.left) &&
+                       ReadDword(L"PosY") == static_cast<DWORD>(expected.top);
+            },
+            3000))
+            << c.what << ": " << static_cast<LONG>(ReadDword(L"PosX").value_or(0)) << ","
+            << static_cast<LONG>(ReadDword(L"PosY").value_or(0));
         Sleep(600);
     }
 }
