@@ -6,6 +6,7 @@
 #include <chrono>
 #include <cmath>
 #include <cstdio>
+#include <memory>
 #include <vector>
 
 #include "base/handles_win32.h"
@@ -43,6 +44,21 @@ double Since(Clock::time_point start) {
 
 // 40 closed antialiased Bezier blobs over the Stage: every third filled
 // with a path gradient, the rest solid, all stroked 1.5 wide.
+// A DIB surface with a GDI+ bitmap sharing its memory, as the overlay draws into.
+struct FrameTarget {
+    DibSurface surface;
+    std::unique_ptr<Gdiplus::Bitmap> bitmap;
+    std::unique_ptr<Gdiplus::Graphics> graphics;
+
+    bool Create(int width, int height) {
+        if (!surface.Create(width, height)) return false;
+        bitmap = std::make_unique<Gdiplus::Bitmap>(width, height, width * 4, PixelFormat32bppPARGB,
+                                                   static_cast<BYTE*>(surface.bits));
+        graphics = std::make_unique<Gdiplus::Graphics>(bitmap.get());
+        return true;
+    }
+};
+
 void DrawReferenceScene(Gdiplus::Graphics& g, int width, int height) {
     g.Clear(Gdiplus::Color(0, 0, 0, 0));
     g.ResetTransform();
@@ -83,14 +99,12 @@ void BenchScale(float scale, int frames) {
     settings.Scale = scale;
     const int width = static_cast<int>(std::lround(scale * 360.0f));
     const int height = static_cast<int>(std::lround(scale * 320.0f));
-    DibSurface surface;
-    if (!surface.Create(width, height)) {
+    FrameTarget target;
+    if (!target.Create(width, height)) {
         std::printf("scale %.1f: no surface\n", scale);
         return;
     }
-    Gdiplus::Bitmap target(width, height, width * 4, PixelFormat32bppPARGB,
-                           static_cast<BYTE*>(surface.bits));
-    Gdiplus::Graphics graphics(&target);
+    Gdiplus::Graphics& graphics = *target.graphics;
     const KeyboardSkin& keyboard = BuiltinKeyboardSkin(0);
     const CatSkin& skin = BuiltinCoatSkin(BuiltinCoat::ClassicBlack);
     SnapshotSimulation sim;
@@ -122,11 +136,9 @@ void BenchScale(float scale, int frames) {
 
 void CountPerCoat() {
     Settings settings;
-    DibSurface surface;
-    if (!surface.Create(360, 320)) return;
-    Gdiplus::Bitmap target(360, 320, 360 * 4, PixelFormat32bppPARGB,
-                           static_cast<BYTE*>(surface.bits));
-    Gdiplus::Graphics graphics(&target);
+    FrameTarget target;
+    if (!target.Create(360, 320)) return;
+    Gdiplus::Graphics& graphics = *target.graphics;
     const KeyboardSkin& keyboard = BuiltinKeyboardSkin(0);
     for (int coat = 0; coat < 6; ++coat) {
         const CatSkin& skin = BuiltinCoatSkin(coat);
@@ -179,11 +191,9 @@ constexpr PoseBench kPoses[] = {
 
 void BenchPoses(int frames) {
     Settings settings;
-    DibSurface surface;
-    if (!surface.Create(360, 320)) return;
-    Gdiplus::Bitmap target(360, 320, 360 * 4, PixelFormat32bppPARGB,
-                           static_cast<BYTE*>(surface.bits));
-    Gdiplus::Graphics graphics(&target);
+    FrameTarget target;
+    if (!target.Create(360, 320)) return;
+    Gdiplus::Graphics& graphics = *target.graphics;
     const KeyboardSkin& keyboard = BuiltinKeyboardSkin(0);
     for (const PoseBench& pose : kPoses) {
         const CatSkin& skin = BuiltinCoatSkin(pose.coat);
@@ -224,11 +234,9 @@ void BenchPoses(int frames) {
 void BenchDesk(const char* label, const char* script, bool marquee, int frames) {
     Settings settings;
     settings.KeyboardMarquee = marquee;
-    DibSurface surface;
-    if (!surface.Create(360, 320)) return;
-    Gdiplus::Bitmap target(360, 320, 360 * 4, PixelFormat32bppPARGB,
-                           static_cast<BYTE*>(surface.bits));
-    Gdiplus::Graphics graphics(&target);
+    FrameTarget target;
+    if (!target.Create(360, 320)) return;
+    Gdiplus::Graphics& graphics = *target.graphics;
     const KeyboardSkin& keyboard = BuiltinKeyboardSkin(0);
     const CatSkin& skin = BuiltinCoatSkin(BuiltinCoat::ClassicBlack);
     SnapshotSimulation sim;
