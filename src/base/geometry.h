@@ -24,6 +24,11 @@ struct ScreenRect {
     bool operator==(const ScreenRect&) const = default;
 };
 
+// The point a fraction t of the way from a to b.
+constexpr Vec2 Lerp(Vec2 a, Vec2 b, float t) {
+    return {a.x + (b.x - a.x) * t, a.y + (b.y - a.y) * t};
+}
+
 // p rotated about pivot by angle radians, in the sense of the world
 // transform's rotation (y down: positive turns clockwise on screen).
 Vec2 RotateAround(Vec2 p, Vec2 pivot, float angle);

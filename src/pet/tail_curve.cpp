@@ -7,14 +7,6 @@
 #include "pet/pet_state.h"
 #include "skins/cat_skin.h"
 
-namespace {
-
-Vec2 Lerp(Vec2 a, Vec2 b, float t) {
-    return {a.x + (b.x - a.x) * t, a.y + (b.y - a.y) * t};
-}
-
-}  // namespace
-
 TailCurve ComputeTailCurve(float bodyX, float bodyY, const PetState& pet, const CatSkin& skin) {
     const float e = Clamp01(pet.alert.value);
     const float g = Clamp01(pet.tailTouched.value);

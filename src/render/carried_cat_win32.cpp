@@ -49,9 +49,6 @@ Vec2 Sub(Vec2 a, Vec2 b) {
 Vec2 Mul(Vec2 a, float k) {
     return {a.x * k, a.y * k};
 }
-Vec2 Lerp(Vec2 a, Vec2 b, float t) {
-    return {a.x + (b.x - a.x) * t, a.y + (b.y - a.y) * t};
-}
 Vec2 QuadAt(Vec2 a, Vec2 c, Vec2 b, float t) {
     return Lerp(Lerp(a, c, t), Lerp(c, b, t), t);
 }

@@ -310,34 +310,28 @@ void DrawFrontPaws(Canvas& canvas, float bodyX, float bodyY, float breath, const
     auto away = [](Vec2 paw, Vec2 rest) {
         return Length({paw.x - rest.x, paw.y - rest.y}) >= kPawLeftRest;
     };
-    const Vec2 right{pet.rightPawX.value, pet.rightPawY.value};
-    if (away(right, kRightPawRest) || pet.rightPawOnMouse || pet.rightPawOnKey) {
-        const Vec2 s = shoulder(-bw * e.frontShoulderX);
-        const float q = pet.rightPawOnMouse ? 8.0f : 4.0f;
+    // A reaching front leg from its shoulder to the paw, bowed sideways by `bow`.
+    auto drawFrontLimb = [&](float shoulderX, Vec2 paw, float bow, bool side) {
+        const Vec2 s = shoulder(shoulderX);
         LimbSpec limb;
         limb.shoulder = s;
-        limb.control = {(s.x + right.x) / 2.0f - q, (s.y + right.y) / 2.0f - 6.0f};
-        limb.paw = right;
+        limb.control = {(s.x + paw.x) / 2.0f + bow, (s.y + paw.y) / 2.0f - 6.0f};
+        limb.paw = paw;
         limb.shoulderWidth = e.limbShoulderWidth;
         limb.pawWidth = e.limbPawWidth;
-        limb.side = false;
+        limb.side = side;
         limb.opacity = kFrontLimbOpacity;
         DrawLimb(canvas, limb, skin, outline);
+    };
+    const Vec2 right{pet.rightPawX.value, pet.rightPawY.value};
+    if (away(right, kRightPawRest) || pet.rightPawOnMouse || pet.rightPawOnKey) {
+        drawFrontLimb(-bw * e.frontShoulderX, right, pet.rightPawOnMouse ? -8.0f : -4.0f, false);
     } else if (d < 0.78f) {
         DrawIdlePaw(canvas, {bodyX - k, l}, {bodyX - i, j}, true, skin, outline);
     }
     const Vec2 left{pet.leftPawX.value, pet.leftPawY.value};
     if (away(left, kLeftPawRest) || pet.leftPawOnKey) {
-        const Vec2 s = shoulder(bw * e.frontShoulderX);
-        LimbSpec limb;
-        limb.shoulder = s;
-        limb.control = {(s.x + left.x) / 2.0f + 4.0f, (s.y + left.y) / 2.0f - 6.0f};
-        limb.paw = left;
-        limb.shoulderWidth = e.limbShoulderWidth;
-        limb.pawWidth = e.limbPawWidth;
-        limb.side = true;
-        limb.opacity = kFrontLimbOpacity;
-        DrawLimb(canvas, limb, skin, outline);
+        drawFrontLimb(bw * e.frontShoulderX, left, 4.0f, true);
     } else if (d < 0.78f) {
         DrawIdlePaw(canvas, {bodyX + k, l}, {bodyX + i, j}, false, skin, outline);
     }

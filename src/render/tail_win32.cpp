@@ -19,10 +19,6 @@ constexpr Argb kTabbyBand = 0xFF40362Bu;
 // the tip so the tip itself is dark.
 constexpr float kTabbyBands[4][2] = {{0.18f, 0.25f}, {0.40f, 0.48f}, {0.61f, 0.71f}, {0.84f, 1.0f}};
 
-Vec2 Lerp(Vec2 a, Vec2 b, float t) {
-    return {a.x + (b.x - a.x) * t, a.y + (b.y - a.y) * t};
-}
-
 // The curve split at t by de Casteljau: the part before t and the part after it.
 struct SplitTail {
     TailCurve before;

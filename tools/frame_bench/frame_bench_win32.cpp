@@ -94,6 +94,33 @@ void DrawReferenceScene(Gdiplus::Graphics& g, int width, int height) {
     }
 }
 
+// The pet's frame (a simulation step and ComposeFrame) against the reference scene on the same
+// surface, `frames` times; `repeat` runs again every 20 frames to keep the pose going.
+struct PetAgainstReference {
+    Figures pet;
+    Figures reference;
+};
+PetAgainstReference TimeAgainstReference(SnapshotSimulation& sim, Gdiplus::Graphics& graphics,
+                                         int width, int height,
+                                         const std::vector<ScriptStep>& repeat, const CatSkin& skin,
+                                         const KeyboardSkin& keyboard, int frames,
+                                         CanvasStats* stats) {
+    std::string error;
+    std::vector<double> pet;
+    std::vector<double> reference;
+    for (int i = 0; i < frames; ++i) {
+        if (i % 20 == 0) RunSnapshotScript(sim, repeat, nullptr, error);
+        const Clock::time_point start = Clock::now();
+        StepSimulation(sim);
+        ComposeFrame(graphics, width, height, false, sim.pet, sim.settings, skin, keyboard, stats);
+        pet.push_back(Since(start));
+        const Clock::time_point refStart = Clock::now();
+        DrawReferenceScene(graphics, width, height);
+        reference.push_back(Since(refStart));
+    }
+    return {Summarise(pet), Summarise(reference)};
+}
+
 void BenchScale(float scale, int frames) {
     Settings settings;
     settings.Scale = scale;
@@ -114,20 +141,10 @@ void BenchScale(float scale, int frames) {
     ParseSnapshotScript("press F; wait 0.05; release F; press J; wait 0.05; release J", typing,
                         error);
 
-    std::vector<double> pet;
-    std::vector<double> reference;
-    for (int i = 0; i < frames; ++i) {
-        if (i % 20 == 0) RunSnapshotScript(sim, typing, nullptr, error);
-        const Clock::time_point start = Clock::now();
-        StepSimulation(sim);
-        ComposeFrame(graphics, width, height, false, sim.pet, sim.settings, skin, keyboard);
-        pet.push_back(Since(start));
-        const Clock::time_point refStart = Clock::now();
-        DrawReferenceScene(graphics, width, height);
-        reference.push_back(Since(refStart));
-    }
-    const Figures p = Summarise(pet);
-    const Figures r = Summarise(reference);
+    const PetAgainstReference t =
+        TimeAgainstReference(sim, graphics, width, height, typing, skin, keyboard, frames, nullptr);
+    const Figures& p = t.pet;
+    const Figures& r = t.reference;
     std::printf(
         "scale %.1f (%dx%d), %d frames: pet median %.3f ms, p95 %.3f ms; reference median %.3f ms, "
         "p95 %.3f ms; pet/reference %.2f\n",
@@ -206,20 +223,10 @@ void BenchPoses(int frames) {
         ParseSnapshotScript(pose.repeat, repeat, error);
         RunSnapshotScript(sim, setup, nullptr, error);
         CanvasStats stats;
-        std::vector<double> pet;
-        std::vector<double> reference;
-        for (int i = 0; i < frames; ++i) {
-            if (i % 20 == 0) RunSnapshotScript(sim, repeat, nullptr, error);
-            const Clock::time_point start = Clock::now();
-            StepSimulation(sim);
-            ComposeFrame(graphics, 360, 320, false, sim.pet, sim.settings, skin, keyboard, &stats);
-            pet.push_back(Since(start));
-            const Clock::time_point refStart = Clock::now();
-            DrawReferenceScene(graphics, 360, 320);
-            reference.push_back(Since(refStart));
-        }
-        const Figures p = Summarise(pet);
-        const Figures r = Summarise(reference);
+        const PetAgainstReference t =
+            TimeAgainstReference(sim, graphics, 360, 320, repeat, skin, keyboard, frames, &stats);
+        const Figures& p = t.pet;
+        const Figures& r = t.reference;
         std::printf(
             "pose %s: %.1f GDI+ calls, %.2f bitmaps per frame; median %.3f ms against reference "
             "%.3f ms; pet/reference %.2f\n",
